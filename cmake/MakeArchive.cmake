@@ -1,0 +1,18 @@
+# Run with -P: stages the archive's members and zips them (see DataArchive.cmake).
+file(REMOVE_RECURSE ${STAGING})
+file(MAKE_DIRECTORY ${STAGING})
+file(GLOB_RECURSE files RELATIVE ${ASSETS} ${ASSETS}/*)
+list(FILTER files EXCLUDE REGEX "^licenses/")
+foreach(file IN LISTS files)
+  configure_file("${ASSETS}/${file}" "${STAGING}/${file}" COPYONLY)
+endforeach()
+configure_file(${FONT_ARIAL} "${STAGING}/arial.ttf" COPYONLY)
+configure_file(${FONT_DIGITAL} "${STAGING}/Digital Readout Upright.ttf" COPYONLY)
+file(GLOB_RECURSE members RELATIVE ${STAGING} ${STAGING}/*)
+list(SORT members)
+file(REMOVE ${OUTPUT})
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${OUTPUT} --format=zip -- ${members}
+                WORKING_DIRECTORY ${STAGING} RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "zipping the data archive failed")
+endif()

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the program and the tests need.
+# Quick when everything is present: only missing packages trigger apt.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config clang-format
+  qt6-base-dev libpng-dev libfreetype-dev libminizip-dev zlib1g-dev
+  libsdl2-dev libvorbis-dev librtmidi-dev jackd2
+  libcpp-httplib-dev libsqlite3-dev
+  libgtest-dev googletest libbenchmark-dev
+  fonts-liberation2 fonts-dseg fonts-noto-core
+  xvfb xauth imagemagick xdotool
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+
+if ((${#missing[@]})); then
+  echo "install-deps: installing ${missing[*]}"
+  sudo_cmd=""
+  [[ $(id -u) -eq 0 ]] || sudo_cmd="sudo"
+  $sudo_cmd apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

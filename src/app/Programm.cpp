@@ -1,0 +1,213 @@
+#include "app/Programm.h"
+
+#include <algorithm>
+#include <ctime>
+#include <iostream>
+#include <vector>
+
+#include "app/MDI.h"
+#include "data/Daten.h"
+#include "data/ZipArchive.h"
+#include "exercise/Spiel.h"
+#include "i18n/Sprache.h"
+#include "input/KlavierTyp.h"
+#include "input/Maus.h"
+#include "input/TastaturEingabe.h"
+#include "platform/Clock.h"
+#include "platform/Ui.h"
+#include "settings/ApiClass.h"
+#include "settings/IniClass.h"
+
+bool Programm::Beendet = false;
+
+namespace {
+std::string jetztAlsText() {
+    std::time_t now = std::time(nullptr);
+    char text[64];
+    std::strftime(text, sizeof text, "%d %b %Y %H:%M:%S", std::localtime(&now));
+    return text;
+}
+
+void SchreibeLetztenStart() {
+    IniClass::Schreiben("", "Allgemein", "LastStart", jetztAlsText());
+}
+
+struct Dialog {
+    Gadget** window;
+    void (*event)(Gadget* source);
+};
+std::vector<Dialog>& dialogs() {
+    static std::vector<Dialog> registered;
+    return registered;
+}
+
+void GibAnDialog(Gadget* window, Gadget* source) {
+    for (const Dialog& dialog : dialogs()) {
+        if (*dialog.window && *dialog.window == window) {
+            dialog.event(source);
+            return;
+        }
+    }
+}
+
+void KeyUp(int keyCode) {
+    if (keyCode == Key::Down) TastaturEingabe::MitBee = 0;
+    if (keyCode == Key::Up) TastaturEingabe::MitKreuz = 0;
+}
+
+void MouseDown(int button) {
+    if (button == 1) Maus::MausLinks = 1;
+    if (button == 2) Maus::MausRechts = 1;
+}
+
+void MouseUp(int button) {
+    Maus::DragWer = 0;
+    if (button == 1) Maus::MausLinks = 0;
+    if (button == 2) Maus::MausRechts = 0;
+}
+
+void WindowClose(Gadget* window) {
+    if (window == MDI::Window) {
+        ProgrammBeenden();
+        return;
+    }
+    Ui::gui->setEnabled(MDI::Window, true);
+    Ui::gui->setVisible(window, false);
+    Ui::gui->activate(MDI::Canvas);
+}
+
+}  // namespace
+
+void RegistriereDialog(Gadget** window, void (*event)(Gadget* source)) {
+    dialogs().push_back({window, event});
+}
+
+namespace {
+int clampInto(int position, int extent) {
+    return position < 10 ? 10 : std::min(position, extent - 10);
+}
+}  // namespace
+
+void Programm::SetzeStartwerte() {
+    Maus::Reset();
+    TastaturEingabe::Reset();
+    Spiel::Reset();
+    KlavierTyp::Reset();
+    MDI::Reset();
+    ApiClass::Reset();
+    ResetSprache();
+    dialogs().clear();
+    Beendet = false;
+}
+
+void Programm::StartUp(Gui& gui) {
+    int64_t start = Runtime::millisecs();
+    RegistriereDatenArchiv();
+    SetzeStartwerte();
+    Ui::gui = &gui;
+    AppTitle = "Lesmora";
+    EigeneDateien = ApiClass::EigeneDateien();
+    DatenPfad = "ZIP::Incbin::DATEN.ZIP//";
+    AppPfad = ApiClass::AppPfad();
+    KopiereAppDateien();
+    SchreibeLetztenStart();
+    IniClass::Schreiben("", "Allgemein", "Sprache", "1");
+    CheckIniAufUnsinn();
+    SchreibeLetztenStart();
+    // The language files arrive with the localization; until then every key shows itself.
+    SetCurrentLanguage(Language[AktSprache]);
+    gui.setTranslator(Lokalisiere);
+    DatenLaden();
+    MDI::FormLoad();
+    gui.startTicks(60);
+    Runtime::random->seed(static_cast<uint32_t>(Runtime::millisecs()));
+    AllesBeiResizeWindow();
+    gui.activate(MDI::Canvas);
+    std::cout << "start-up: ready after " << Runtime::millisecs() - start << " ms" << std::endl;
+}
+
+void Programm::EventLoop() {
+    Event event;
+    while (!Beendet && Ui::gui->waitEvent(event)) HandleEvent(event);
+}
+
+void Programm::HandleEvent(const Event& event) {
+    switch (event.id) {
+        case EventId::KeyDown:
+            ScanTasten(event.data, 1);
+            break;
+        case EventId::KeyUp:
+            KeyUp(event.data);
+            break;
+        case EventId::MouseDown:
+            MouseDown(event.data);
+            break;
+        case EventId::MouseUp:
+            MouseUp(event.data);
+            break;
+        case EventId::MouseMove:
+            Maus::MausX = event.x;
+            Maus::MausY = event.y;
+            break;
+        case EventId::TimerTick:
+            TimerTickt();
+            break;
+        case EventId::GadgetAction: {
+            Gadget* window = AktivesFenster();
+            if (window && window != MDI::Window) GibAnDialog(window, event.source);
+            break;
+        }
+        case EventId::GadgetPaint:
+            Malen();
+            break;
+        case EventId::WindowSize:
+            AllesBeiResizeWindow();
+            break;
+        case EventId::WindowClose:
+            WindowClose(event.source);
+            break;
+        case EventId::MenuAction:
+            Ui::gui->redraw(MDI::Canvas);
+            MDI::MenuAction(event.data);
+            break;
+        case EventId::AppTerminate:
+            ProgrammBeenden();
+            break;
+        default:
+            break;  // key characters, repeats, wheel, enter and leave do nothing
+    }
+}
+
+void AllesBeiResizeWindow() {
+    Gui& gui = *Ui::gui;
+    if (!MDI::Window) return;
+    GadgetShape window = gui.shape(MDI::Window);
+    int hoehe = 700;
+    if (gui.desktopHeight() < window.height + 100) {
+        hoehe = gui.desktopHeight() - 100;
+        gui.setShape(MDI::Window, 50, 50, window.width, hoehe);
+        window = gui.shape(MDI::Window);
+    }
+    int breite = std::max(window.width, 990);
+    hoehe = std::max(hoehe, window.height);
+    gui.setShape(MDI::Window, window.x, window.y, breite, hoehe);
+    gui.setShape(MDI::Canvas, 0, 0, breite, hoehe);
+    gui.redraw(MDI::Canvas);
+    KlemmeSpielFenster(breite, hoehe);
+    KlavierTyp::TastaturX = clampInto(KlavierTyp::TastaturX, breite);
+    KlavierTyp::TastaturY = clampInto(KlavierTyp::TastaturY, hoehe);
+}
+
+Gadget* AktivesFenster() {
+    Gadget* gadget = Ui::gui ? Ui::gui->focusedGadget() : nullptr;
+    while (gadget && gadget->gadgetClass() != GadgetClass::Window) gadget = gadget->parent();
+    return gadget;
+}
+
+void ProgrammBeenden() {
+    if (Ui::gui && MDI::Canvas) Ui::gui->freeGadget(MDI::Canvas);
+    MDI::Canvas = nullptr;
+    Ui::mainCanvasGadget = nullptr;
+    Programm::Beendet = true;
+    std::cout << "shutdown" << std::endl;
+}

@@ -1,0 +1,22 @@
+#pragma once
+// Text inside the program is UTF-8. Files on disk and in the archive come as UTF-8 or
+// UTF-16 with a byte-order mark, as plain UTF-8, or as Windows-1252 single bytes.
+
+#include <string>
+
+// Decodes stored bytes into UTF-8: a byte-order mark selects UTF-8 or UTF-16; without
+// one, valid UTF-8 stays as it is and anything else is read one byte per character.
+std::string decodeStoredText(const std::string& bytes);
+
+// Encodes UTF-8 text for storing: one byte per character (Windows-1252) when every
+// character has such a byte, otherwise UTF-8 without a byte-order mark, which
+// decodeStoredText reads back unchanged. Nothing is ever dropped or mangled.
+std::string encodeStoredText(const std::string& utf8);
+
+// Reads bytes that claim to be UTF-8 (the "utf8::" streams): a leading byte-order mark
+// is dropped; a byte that is not part of valid UTF-8 is taken as Windows-1252.
+std::string decodeUtf8Text(const std::string& bytes);
+
+bool isValidUtf8(const std::string& bytes);
+std::string windows1252ToUtf8(const std::string& bytes);
+void appendUtf8(std::string& out, char32_t code);

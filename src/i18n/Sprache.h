@@ -1,0 +1,30 @@
+#pragma once
+// Languages: tables from keys to texts, and the replacement of "{{key}}" tokens.
+
+#include <array>
+#include <map>
+#include <memory>
+#include <string>
+
+struct LanguageTable {
+    std::string Name;
+    std::map<std::string, std::string> texts;  // keys in ASCII lower case
+
+    // The text of a key (compared without regard to letter case), or nullptr.
+    const std::string* find(const std::string& key) const;
+    void set(const std::string& key, const std::string& text);
+};
+
+extern std::array<std::shared_ptr<LanguageTable>, 9> Language;
+extern int AktSprache;  // index of the current language; 1 (German) at start
+
+// The table whose texts replace tokens; none means every key shows as itself.
+void SetCurrentLanguage(std::shared_ptr<LanguageTable> table);
+const LanguageTable* CurrentLanguage();
+
+// Replaces every "{{key}}" by the current language's text, itself localized again, so
+// texts may name other keys; a key without a text shows as written; a text that leads
+// back to a key already being replaced becomes "!ERROR!".
+std::string Lokalisiere(const std::string& text);
+
+void ResetSprache();

@@ -1,0 +1,13 @@
+#include "input/KlavierTyp.h"
+
+int KlavierTyp::OktavTranspose = 24;
+int KlavierTyp::TastaturX = 120;
+int KlavierTyp::TastaturY = 500;
+float KlavierTyp::Scale = 1.0f;
+
+void KlavierTyp::Reset() {
+    OktavTranspose = 24;
+    TastaturX = 120;
+    TastaturY = 500;
+    Scale = 1.0f;
+}

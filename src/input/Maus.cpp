@@ -1,0 +1,7 @@
+#include "input/Maus.h"
+
+int Maus::MausX = 0;
+int Maus::MausY = 0;
+int Maus::MausLinks = 0;
+int Maus::MausRechts = 0;
+int Maus::DragWer = 0;

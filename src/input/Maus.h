@@ -1,0 +1,13 @@
+#pragma once
+// The shared mouse state: written by the event loop only, read by the input devices on
+// every tick.
+
+struct Maus {
+    static int MausX, MausY;  // last move, in canvas pixels
+    static int MausLinks;     // 1 while the left button is held
+    static int MausRechts;    // 1 while the right button is held
+    // Who is being dragged: 0 none, 1 piano, 5 note-name buttons, 6 staff window.
+    static int DragWer;
+
+    static void Reset() { MausX = MausY = MausLinks = MausRechts = DragWer = 0; }
+};

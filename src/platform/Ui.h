@@ -1,0 +1,14 @@
+#pragma once
+// The program-wide access to the windowing platform and the main canvas, set by the
+// program body at start-up (a test installs a headless one).
+
+#include "platform/Canvas.h"
+#include "platform/Gui.h"
+
+struct Ui {
+    static Gui* gui;
+    static Gadget* mainWindow;
+    static Gadget* mainCanvasGadget;
+    static Canvas* mainCanvas() { return gui ? gui->canvasOf(mainCanvasGadget) : nullptr; }
+    static void Reset() { gui = nullptr, mainWindow = nullptr, mainCanvasGadget = nullptr; }
+};

@@ -1,0 +1,189 @@
+#include "platform/qt/QtCanvas.h"
+
+#include <map>
+
+namespace {
+// Converted copies of a picture, one per drawing colour.
+struct TintCache {
+    QImage original;
+    std::map<int, QImage> byColour;
+};
+
+int colourKey(const Colour& colour) {
+    return (colour.r << 16) | (colour.g << 8) | colour.b;
+}
+
+QImage tint(const QImage& original, const Colour& colour) {
+    if (colour.r == 255 && colour.g == 255 && colour.b == 255) return original;
+    QImage result = original.convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+    for (int y = 0; y < result.height(); ++y) {
+        uchar* pixel = result.scanLine(y);
+        for (int x = 0; x < result.width(); ++x, pixel += 4) {
+            pixel[0] = static_cast<uchar>(pixel[0] * colour.r / 255);
+            pixel[1] = static_cast<uchar>(pixel[1] * colour.g / 255);
+            pixel[2] = static_cast<uchar>(pixel[2] * colour.b / 255);
+        }
+    }
+    return result;
+}
+
+QPainter::CompositionMode compositionOf(Blend blend) {
+    switch (blend) {
+        case Blend::Light:
+            return QPainter::CompositionMode_Plus;
+        case Blend::Shade:
+            return QPainter::CompositionMode_Multiply;
+        default:
+            return QPainter::CompositionMode_SourceOver;
+    }
+}
+}  // namespace
+
+QtCanvas::~QtCanvas() {
+    if (painter_) painter_->end();
+}
+
+QPainter& QtCanvas::painter() {
+    QSize size = widget_->size();
+    if (!painter_ || back_.size() != size) {
+        if (painter_) painter_->end();
+        if (back_.size() != size) {
+            back_ = QImage(size.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+            back_.fill(Qt::black);
+        }
+        painter_ = std::make_unique<QPainter>(&back_);
+    }
+    QPainter& p = *painter_;
+    p.setOpacity(state_.blend == Blend::Solid ? 1.0 : state_.alpha);
+    p.setCompositionMode(compositionOf(state_.blend));
+    if (state_.clip.width >= 0)
+        p.setClipRect(state_.clip.x, state_.clip.y, state_.clip.width, state_.clip.height);
+    else
+        p.setClipping(false);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::SmoothPixmapTransform,
+                    state_.scaleX != 1.0f || state_.scaleY != 1.0f);
+    return p;
+}
+
+void QtCanvas::clear(Colour colour) {
+    QPainter& p = painter();
+    p.setClipping(false);
+    p.setOpacity(1.0);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.fillRect(back_.rect(), QColor(colour.r, colour.g, colour.b));
+}
+
+void QtCanvas::rect(float x, float y, float width, float height) {
+    QPainter& p = painter();
+    p.fillRect(QRectF(state_.originX + x, state_.originY + y, width * state_.scaleX,
+                      height * state_.scaleY),
+               QColor(state_.colour.r, state_.colour.g, state_.colour.b));
+}
+
+void QtCanvas::oval(float x, float y, float width, float height) {
+    QPainter& p = painter();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(state_.colour.r, state_.colour.g, state_.colour.b));
+    p.drawEllipse(QRectF(state_.originX + x, state_.originY + y, width * state_.scaleX,
+                         height * state_.scaleY));
+}
+
+void QtCanvas::line(float x1, float y1, float x2, float y2) {
+    QPainter& p = painter();
+    p.setPen(QPen(QColor(state_.colour.r, state_.colour.g, state_.colour.b), 1));
+    float startX = state_.originX + x1, startY = state_.originY + y1;
+    p.drawLine(QPointF(startX, startY),
+               QPointF(startX + (x2 - x1) * state_.scaleX, startY + (y2 - y1) * state_.scaleY));
+}
+
+const QImage& QtCanvas::tinted(const Image& image) {
+    if (!image.backendCache) {
+        auto cache = std::make_shared<TintCache>();
+        cache->original = QImage(image.rgba().data(), image.width(), image.height(),
+                                 image.width() * 4, QImage::Format_RGBA8888)
+                              .convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+        image.backendCache = cache;
+    }
+    auto* cache = static_cast<TintCache*>(image.backendCache.get());
+    auto found = cache->byColour.find(colourKey(state_.colour));
+    if (found == cache->byColour.end())
+        found =
+            cache->byColour.emplace(colourKey(state_.colour), tint(cache->original, state_.colour))
+                .first;
+    return found->second;
+}
+
+void QtCanvas::image(const Image* image, float x, float y, int cell) {
+    if (!image) return;
+    int sourceX, sourceY;
+    image->cellOrigin(cell, sourceX, sourceY);
+    imagePart(image, x, y, static_cast<float>(image->cellWidth()),
+              static_cast<float>(image->cellHeight()), sourceX, sourceY, image->cellWidth(),
+              image->cellHeight());
+}
+
+void QtCanvas::imagePart(const Image* image, float x, float y, float width, float height,
+                         int sourceX, int sourceY, int sourceWidth, int sourceHeight) {
+    if (!image) return;
+    const QImage& source = tinted(*image);
+    QPainter& p = painter();
+    bool stretched = width != sourceWidth || height != sourceHeight || state_.scaleX != 1.0f ||
+                     state_.scaleY != 1.0f;
+    p.setRenderHint(QPainter::SmoothPixmapTransform, stretched);
+    p.drawImage(QRectF(state_.originX + x, state_.originY + y, width * state_.scaleX,
+                       height * state_.scaleY),
+                source, QRectF(sourceX, sourceY, sourceWidth, sourceHeight));
+}
+
+const QImage& QtCanvas::tintedGlyph(const ImageFont::Glyph& glyph) {
+    if (!glyph.backendCache) {
+        auto cache = std::make_shared<TintCache>();
+        QImage white(glyph.width, glyph.height, QImage::Format_RGBA8888_Premultiplied);
+        for (int y = 0; y < glyph.height; ++y) {
+            uchar* pixel = white.scanLine(y);
+            for (int x = 0; x < glyph.width; ++x, pixel += 4) {
+                uchar coverage = glyph.coverage[static_cast<size_t>(y) * glyph.width + x];
+                pixel[0] = pixel[1] = pixel[2] = pixel[3] = coverage;
+            }
+        }
+        cache->original = white;
+        glyph.backendCache = cache;
+    }
+    auto* cache = static_cast<TintCache*>(glyph.backendCache.get());
+    auto found = cache->byColour.find(colourKey(state_.colour));
+    if (found == cache->byColour.end())
+        found =
+            cache->byColour.emplace(colourKey(state_.colour), tint(cache->original, state_.colour))
+                .first;
+    return found->second;
+}
+
+void QtCanvas::text(const std::string& text, float x, float y) {
+    const ImageFont* font = state_.font;
+    if (!font) return;
+    QPainter& p = painter();
+    p.setRenderHint(QPainter::SmoothPixmapTransform,
+                    state_.scaleX != 1.0f || state_.scaleY != 1.0f);
+    float penX = state_.originX + x;
+    float top = state_.originY + y;
+    for (char32_t code : decodeUtf8(text)) {
+        const ImageFont::Glyph& glyph = font->glyph(code);
+        if (glyph.width > 0 && glyph.height > 0) {
+            p.drawImage(QRectF(penX + glyph.left * state_.scaleX, top + glyph.top * state_.scaleY,
+                               glyph.width * state_.scaleX, glyph.height * state_.scaleY),
+                        tintedGlyph(glyph));
+        }
+        penX += glyph.advance * state_.scaleX;
+    }
+}
+
+void QtCanvas::show() {
+    if (painter_) {  // something was drawn since the last frame
+        painter_->end();
+        painter_.reset();
+        shown_.swap(back_);  // the old frame becomes the next back buffer
+    }
+    widget_->update();
+}

@@ -1,0 +1,40 @@
+#pragma once
+// The canvas on a QImage back buffer, shown by a widget.
+
+#include <QImage>
+#include <QPainter>
+#include <QWidget>
+
+#include <memory>
+
+#include "platform/Canvas.h"
+
+class QtCanvas : public Canvas {
+  public:
+    explicit QtCanvas(QWidget* widget) : widget_(widget) {}
+    ~QtCanvas() override;
+
+    int width() const override { return widget_->width(); }
+    int height() const override { return widget_->height(); }
+    void clear(Colour colour) override;
+    void rect(float x, float y, float width, float height) override;
+    void oval(float x, float y, float width, float height) override;
+    void line(float x1, float y1, float x2, float y2) override;
+    void image(const Image* image, float x, float y, int cell) override;
+    void imagePart(const Image* image, float x, float y, float width, float height, int sourceX,
+                   int sourceY, int sourceWidth, int sourceHeight) override;
+    void text(const std::string& text, float x, float y) override;
+    void show() override;
+
+    const QImage& frame() const { return shown_; }
+
+  private:
+    QPainter& painter();  // begins painting the back buffer, in this call's state
+    const QImage& tinted(const Image& image);
+    const QImage& tintedGlyph(const ImageFont::Glyph& glyph);
+
+    QWidget* widget_;
+    QImage back_;
+    QImage shown_;
+    std::unique_ptr<QPainter> painter_;
+};
