@@ -4,13 +4,18 @@
 #include <string>
 
 #include "app/Programm.h"
+#include "exercise/Spiel.h"
+
+#include "i18n/Sprache.h"
 #include "platform/Ui.h"
+#include "settings/IniClass.h"
 
 Gadget* MDI::Window = nullptr;
 Gadget* MDI::Canvas = nullptr;
 std::array<Gadget*, 70> MDI::Menus{};
 int MDI::WindowBreite = 1120;
 int MDI::WindowHoehe = 700;
+std::string MDI::HomePage = "https://www.corvello.de/lesmora/";
 
 namespace {
 const std::string kMenuPadding(19, ' ');
@@ -68,17 +73,179 @@ void MDI::FormLoad() {
     gui.setMenuEnabled(Menus[MENU_EXERCISE], false);
     gui.setMenuEnabled(Menus[MENU_DICTATION], false);
     gui.updateWindowMenu(Window);
+    AktSprache = IniClass::Value("", "Allgemein", "Sprache");
+    SetCurrentLanguage(SprachTabelle(AktSprache));
+    gui.relocalize();
+    gui.updateWindowMenu(Window);
+    SpielReset();
+    UmCheck({MENU_SINGLE, MENU_FLOATING, MENU_DICTATION, MENU_WORDS}, MENU_FLOATING);
+    UmCheck({MENU_LEARN, MENU_PRACTICE, MENU_COMPETITION}, MENU_PRACTICE);
+    Spiel::SpielMode = 0;
+    Spiel::AktGrade = 2;
+    SpielReset();
+    gui.updateWindowMenu(Window);
 }
+
+void MDI::SwitchSomeMenus(std::initializer_list<int> aus, std::initializer_list<int> an) {
+    for (int tag : aus) {
+        if (tag == 0) break;
+        Ui::gui->setMenuEnabled(Menus[tag], false);
+    }
+    for (int tag : an) {
+        if (tag == 0) break;
+        Ui::gui->setMenuEnabled(Menus[tag], true);
+    }
+    Ui::gui->updateWindowMenu(Window);
+}
+
+void MDI::UmCheck(std::initializer_list<int> tags, int tag) {
+    for (int each : tags) Ui::gui->setChecked(Menus[each], false);
+    if (tag != 0) Ui::gui->setChecked(Menus[tag], true);
+}
+
+int MDI::SpielModeCheck() {
+    if (Ui::gui->isChecked(Menus[MENU_SINGLE])) return 1;
+    if (Ui::gui->isChecked(Menus[MENU_FLOATING])) return 2;
+    if (Ui::gui->isChecked(Menus[MENU_DICTATION])) return 3;
+    if (Ui::gui->isChecked(Menus[MENU_WORDS])) return 4;
+    return 0;
+}
+
+void MDI::SwitchSprache(int sprache) {
+    AktSprache = sprache;
+    SetCurrentLanguage(SprachTabelle(sprache));
+    if (Ui::gui) {
+        Ui::gui->relocalize();
+        Ui::gui->updateWindowMenu(Window);
+    }
+    SpielReset();
+}
+
+namespace {
+constexpr std::initializer_list<int> kMethods = {MDI::MENU_SINGLE, MDI::MENU_FLOATING,
+                                                 MDI::MENU_DICTATION, MDI::MENU_WORDS};
+constexpr std::initializer_list<int> kWorkSteps = {MDI::MENU_LEARN, MDI::MENU_PRACTICE,
+                                                   MDI::MENU_COMPETITION};
+
+void notYet(const char* what) {
+    std::cout << "menu: " << what << " is not built yet" << std::endl;
+}
+
+void Stopp() {
+    // scheduled sounds are dropped once the scheduler exists
+    Spiel::SpielMode = 0;
+    if (Spiel::AktGrade == 3) {
+        Spiel::AktGrade = 2;
+        MDI::UmCheck(kWorkSteps, MDI::MENU_PRACTICE);
+    }
+    Spiel::AktivInstrument = 0;
+    Spiel::CountdownZeit = 0;
+    SpielReset();
+}
+
+void WaehleMethode(int tag) {
+    switch (tag) {
+        case MDI::MENU_SINGLE:
+            MDI::SwitchSomeMenus(
+                {MDI::MENU_LEARN, 0},
+                {MDI::MENU_OPEN, MDI::MENU_CREATE, MDI::MENU_PRACTICE, MDI::MENU_COMPETITION, 0});
+            Spiel::SpielMode = 1;
+            break;
+        case MDI::MENU_FLOATING:
+            MDI::SwitchSomeMenus({0}, {MDI::MENU_OPEN, MDI::MENU_CREATE, MDI::MENU_LEARN,
+                                       MDI::MENU_PRACTICE, MDI::MENU_COMPETITION, 0});
+            Spiel::SpielMode = 2;
+            break;
+        case MDI::MENU_WORDS:
+            MDI::SwitchSomeMenus({MDI::MENU_LEARN, MDI::MENU_COMPETITION, 0},
+                                 {MDI::MENU_OPEN, MDI::MENU_CREATE, 0});
+            Spiel::SpielMode = 4;
+            break;
+    }
+    Spiel::AktGrade = 2;
+    MDI::UmCheck(kMethods, tag);
+    MDI::UmCheck(kWorkSteps, MDI::MENU_PRACTICE);
+    SpielReset();
+}
+}  // namespace
 
 void MDI::MenuAction(int tag) {
     switch (tag) {
+        case MENU_OPEN:
+            Stopp();
+            notYet("the lesson browser");
+            break;
+        case MENU_CHANGE:
+            Stopp();
+            notYet("the lesson browser");
+            break;
+        case MENU_CREATE:
+            SwitchSomeMenus({MENU_OPEN, 0}, {0});
+            Spiel::SpielMode = 0;
+            Spiel::AktivInstrument = 0;
+            notYet("the lesson wizard");
+            // scheduled sounds are dropped once the scheduler exists
+            Spiel::SpielerZeit = 0;
+            break;
         case MENU_EXIT:
             ProgrammBeenden();
             break;
+        case MENU_SINGLE:
+        case MENU_FLOATING:
+        case MENU_WORDS:
+            WaehleMethode(tag);
+            break;
+        case MENU_LEARN:
+            UmCheck(kWorkSteps, MENU_LEARN);
+            Spiel::AktGrade = 1;
+            UmCheck(kMethods, MENU_FLOATING);  // learn and see always scrolls
+            Spiel::SpielMode = 2;
+            SpielReset();
+            break;
+        case MENU_PRACTICE:
+            UmCheck(kWorkSteps, MENU_PRACTICE);
+            Spiel::AktGrade = 2;
+            Spiel::SpielMode = SpielModeCheck();
+            SpielReset();
+            break;
+        case MENU_COMPETITION:
+            UmCheck(kWorkSteps, MENU_COMPETITION);
+            Spiel::SpielMode = SpielModeCheck();
+            if (Spiel::SpielMode == 4) {
+                UmCheck(kMethods, MENU_FLOATING);
+                Spiel::SpielMode = 2;
+            }
+            Spiel::AktGrade = 0;
+            Spiel::CountdownZeit = 1;  // the examination starts when the countdown has run
+            break;
+        case MENU_PAUSE:
+            Stopp();
+            break;
+        case MENU_ABOUT:
+            notYet("the information window");
+            break;
+        case MENU_PARA:
+            notYet("the settings dialog");
+            break;
+        case MENU_INTERNET:
+            Ui::gui->openUrl(HomePage);
+            break;
+        case MENU_HELP:
+            notYet("the manual window");
+            break;
+        case MENU_NAME:
+            notYet("the name entry");
+            break;
+        case MENU_CODE:
+            notYet("the teacher code entry");
+            break;
+        case MENU_MAUSTEST:
+            notYet("the mouse test");
+            break;
         default:
-            std::cout << "menu: command " << tag << " has no action yet" << std::endl;
             break;
     }
+
     if (Ui::gui && Menus[MENU_DICTATION]) Ui::gui->setMenuEnabled(Menus[MENU_DICTATION], false);
 }
 

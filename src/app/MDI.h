@@ -2,6 +2,8 @@
 // The main window: its canvas and its menus.
 
 #include <array>
+#include <initializer_list>
+#include <string>
 
 #include "platform/Gadget.h"
 
@@ -18,8 +20,19 @@ struct MDI {
                          MENU_COMPETITION = 27, MENU_INTERNET = 50, MENU_ABOUT = 51, MENU_HELP = 52,
                          MENU_PARA = 54, MENU_NAME = 56, MENU_CODE = 57, MENU_MAUSTEST = 58;
 
+    static std::string HomePage;  // the maker's home page, opened by "Homepage Corvello"
+
     static void FormLoad();
     static void MenuAction(int tag);
+    // Disables the entries of the first list, then enables those of the second (each
+    // read up to its first 0), then refreshes the menu bar.
+    static void SwitchSomeMenus(std::initializer_list<int> aus, std::initializer_list<int> an);
+    // Removes the tick from every entry of the list, then ticks the tag (none for 0).
+    static void UmCheck(std::initializer_list<int> tags, int tag);
+    // The method of the ticked method entry: 1, 2, 3, 4, or 0.
+    static int SpielModeCheck();
+    // Shows every caption in the language of that slot and resets the exercise.
+    static void SwitchSprache(int sprache);
 
     static void Reset();
 };

@@ -13,6 +13,9 @@
 #include "input/KlavierTyp.h"
 #include "input/Maus.h"
 #include "input/TastaturEingabe.h"
+#include "music/ChromaTyp.h"
+#include "music/Tonart.h"
+#include "music/Transposer.h"
 #include "platform/Clock.h"
 #include "platform/Ui.h"
 #include "settings/ApiClass.h"
@@ -96,6 +99,9 @@ void Programm::SetzeStartwerte() {
     MDI::Reset();
     ApiClass::Reset();
     ResetSprache();
+    ChromaTyp::Reset();
+    Transposer::Reset();
+    ResetTonart();
     dialogs().clear();
     Beendet = false;
 }
@@ -114,10 +120,12 @@ void Programm::StartUp(Gui& gui) {
     IniClass::Schreiben("", "Allgemein", "Sprache", "1");
     CheckIniAufUnsinn();
     SchreibeLetztenStart();
-    // The language files arrive with the localization; until then every key shows itself.
+    SprachLoader(0, "english");
+    SprachLoader(1, "deutsch");
+    gui.setTranslator(Lokalisiere);  // every caption is shown localized, now and after a switch
     SetCurrentLanguage(Language[AktSprache]);
-    gui.setTranslator(Lokalisiere);
     DatenLaden();
+    ChromaTyp::StartUp();
     MDI::FormLoad();
     gui.startTicks(60);
     Runtime::random->seed(static_cast<uint32_t>(Runtime::millisecs()));

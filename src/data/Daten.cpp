@@ -6,6 +6,7 @@
 #include "data/Files.h"
 #include "data/ZipArchive.h"
 #include "i18n/Sprache.h"
+#include "music/Transposer.h"
 #include "settings/ApiClass.h"
 #include "settings/IniClass.h"
 
@@ -99,8 +100,7 @@ void DatenLaden() {
     ArialRiesig = LadeSchrift("arial.ttf", 80, true);
     Digital = LadeSchrift("Digital Readout Upright.ttf", 70, false);
     Schatten = LadeBild("Schatten.png");
-    // The piano samples and the transposition tables are loaded by their own modules
-    // once they exist (sound scheduler, key model).
+    Transposer::LoadDefinitions();
 }
 
 void ResetDaten() {

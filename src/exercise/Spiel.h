@@ -1,13 +1,28 @@
 #pragma once
 // The exercise state and the work of every timer tick.
 
+#include <array>
+#include <cstdint>
+#include <string>
+
 struct Spiel {
     static int SpielMode;        // 0 none, 1 single notes, 2 scrolling notes, 3 dictation, 4 words
     static int AktGrade;         // 1 learn and see, 2 practice, 3 examination, 0 countdown
     static int AktivInstrument;  // 0 none, 1 piano, 5 note-name buttons
+    static int AktMusikInstrument;  // the chosen instrument: 1 piano, 3 guitar
+    // Practice: right and wrong answers; examination: questions and lives left.
+    static int SpielerRichtig, SpielerFalsch;
+    static int64_t SpielerZeit;         // reference time of the exercise clock
+    static int64_t SpielerIstAnwesend;  // time of the last answer or presence restart
+    static int64_t CountdownZeit;       // 0 none, 1 requested, else the time it ends
+    static int Punkte;                  // tenths of a second left when the examination ended
+    static std::array<std::string, 3> DigitalText;  // captions of the three counters
 
     static void Reset();
 };
+
+// Sets the exercise up anew for the current method, work step and lesson.
+void SpielReset();
 
 // One timer tick: the periodic work, then the frame.
 void TimerTickt();

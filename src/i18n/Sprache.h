@@ -18,6 +18,9 @@ struct LanguageTable {
 extern std::array<std::shared_ptr<LanguageTable>, 9> Language;
 extern int AktSprache;  // index of the current language; 1 (German) at start
 
+// The table of a language slot; none for an empty slot or an index outside 0 to 8.
+std::shared_ptr<LanguageTable> SprachTabelle(int sprache);
+
 // The table whose texts replace tokens; none means every key shows as itself.
 void SetCurrentLanguage(std::shared_ptr<LanguageTable> table);
 const LanguageTable* CurrentLanguage();
@@ -26,5 +29,16 @@ const LanguageTable* CurrentLanguage();
 // texts may name other keys; a key without a text shows as written; a text that leads
 // back to a key already being replaced becomes "!ERROR!".
 std::string Lokalisiere(const std::string& text);
+
+// Reads a language file (UTF-8 text): entries after "[LanguageDefinition]" up to the
+// next section; none when the text is not a language file (no such line, no LanguageId).
+std::shared_ptr<LanguageTable> LeseSprachDatei(const std::string& text);
+
+// Loads name + ".ini" from the archive into Language[index], and a file of that name in
+// the user folder into Language[2].
+void SprachLoader(int index, const std::string& name);
+
+// Writes the info page of the archive, localized line by line, into the user folder.
+void TranslateInfo();
 
 void ResetSprache();

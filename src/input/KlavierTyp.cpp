@@ -11,3 +11,7 @@ void KlavierTyp::Reset() {
     TastaturY = 500;
     Scale = 1.0f;
 }
+
+// The keyboard pictures and keys arrive with the on-screen piano; until then the range
+// is not kept.
+void KlavierTyp::PassendeTastatur(int, int) {}

@@ -6,5 +6,8 @@ struct KlavierTyp {
     static int TastaturX, TastaturY;  // canvas origin of the keys
     static float Scale;
 
+    // Builds the keyboard for a lesson's range of MIDI notes.
+    static void PassendeTastatur(int minMidi, int maxMidi);
+
     static void Reset();
 };

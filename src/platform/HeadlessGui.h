@@ -49,6 +49,10 @@ class HeadlessGui : public Gui {
     void openUrl(const std::string& url) override { openedUrls.push_back(url); }
 
     static HeadlessGadget* record(Gadget* gadget) { return static_cast<HeadlessGadget*>(gadget); }
+    // A caption as the screen would show it, through the translator.
+    std::string shown(Gadget* gadget) { return translate(record(gadget)->title); }
+    void relocalize() override { ++relocalizations; }
+    int relocalizations = 0;
     // The menu entry with this tag, or none.
     HeadlessGadget* menuWithTag(int tag);
 

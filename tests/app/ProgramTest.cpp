@@ -234,3 +234,30 @@ TEST_F(Program, UnhandledEventsAreDropped) {
 }
 
 }  // namespace
+
+namespace {
+
+class Languages : public Program {};
+
+TEST_F(Languages, MenusFollowTheLanguage) {
+    startUp();
+    Gadget* open = MDI::Menus[MDI::MENU_OPEN];
+    const std::string padding(19, ' ');
+    EXPECT_EQ(gui.shown(open), "\u00dcbung ausw\u00e4hlen" + padding);
+    EXPECT_EQ(gui.shown(MDI::Menus[MDI::MENU_NAME]), "Vorname eingeben");
+    int before = gui.relocalizations;
+
+    MDI::SwitchSprache(0);
+    EXPECT_EQ(gui.shown(open), "Select exercise" + padding);
+    EXPECT_EQ(gui.shown(MDI::Menus[MDI::MENU_FILE]), "Start   ");
+    EXPECT_GT(gui.relocalizations, before);
+
+    MDI::SwitchSprache(5);  // an empty slot shows the keys
+    EXPECT_EQ(gui.shown(MDI::Menus[MDI::MENU_PRACTICE]), "2. Practice");
+    EXPECT_EQ(gui.shown(MDI::Menus[MDI::MENU_INTERNET]), "Homepage Corvello");
+
+    MDI::SwitchSprache(1);
+    EXPECT_EQ(gui.shown(MDI::Menus[MDI::MENU_PRACTICE]), "2. Training");
+}
+
+}  // namespace
