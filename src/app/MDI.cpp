@@ -5,10 +5,11 @@
 
 #include "app/Programm.h"
 #include "exercise/Spiel.h"
-
+#include "exercise/SpielFenster.h"
 #include "i18n/Sprache.h"
 #include "platform/Ui.h"
 #include "settings/IniClass.h"
+#include "sound/SoundTyp.h"
 
 Gadget* MDI::Window = nullptr;
 Gadget* MDI::Canvas = nullptr;
@@ -54,6 +55,7 @@ const MenuEntry kMenuEntries[] = {
     {MDI::MENU_CODE, MDI::MENU_OPTI, "{{Analyse Student Code}}"},
     {MDI::MENU_MAUSTEST, MDI::MENU_OPTI, "{{Mouse Test}}"},
 };
+void ZeigeMenuFuerLektion(int alsZweiHand);
 }  // namespace
 
 void MDI::FormLoad() {
@@ -73,6 +75,7 @@ void MDI::FormLoad() {
     gui.setMenuEnabled(Menus[MENU_EXERCISE], false);
     gui.setMenuEnabled(Menus[MENU_DICTATION], false);
     gui.updateWindowMenu(Window);
+    ZweiHandMenu = ZeigeMenuFuerLektion;
     AktSprache = IniClass::Value("", "Allgemein", "Sprache");
     SetCurrentLanguage(SprachTabelle(AktSprache));
     gui.relocalize();
@@ -127,12 +130,23 @@ constexpr std::initializer_list<int> kMethods = {MDI::MENU_SINGLE, MDI::MENU_FLO
 constexpr std::initializer_list<int> kWorkSteps = {MDI::MENU_LEARN, MDI::MENU_PRACTICE,
                                                    MDI::MENU_COMPETITION};
 
+// A two-hand lesson runs scrolling notes only: words are disabled and the method
+// tick moves to scrolling notes; a one-hand lesson enables words again.
+void ZeigeMenuFuerLektion(int alsZweiHand) {
+    if (alsZweiHand == 1) {
+        MDI::SwitchSomeMenus({MDI::MENU_WORDS, 0}, {0});
+        MDI::UmCheck(kMethods, MDI::MENU_FLOATING);
+    } else {
+        MDI::SwitchSomeMenus({0}, {MDI::MENU_WORDS, 0});
+    }
+}
+
 void notYet(const char* what) {
     std::cout << "menu: " << what << " is not built yet" << std::endl;
 }
 
 void Stopp() {
-    // scheduled sounds are dropped once the scheduler exists
+    SoundTyp::ResetListe();
     Spiel::SpielMode = 0;
     if (Spiel::AktGrade == 3) {
         Spiel::AktGrade = 2;
@@ -184,7 +198,7 @@ void MDI::MenuAction(int tag) {
             Spiel::SpielMode = 0;
             Spiel::AktivInstrument = 0;
             notYet("the lesson wizard");
-            // scheduled sounds are dropped once the scheduler exists
+            SoundTyp::ResetListe();
             Spiel::SpielerZeit = 0;
             break;
         case MENU_EXIT:
@@ -245,7 +259,7 @@ void MDI::MenuAction(int tag) {
         default:
             break;
     }
-
+    SoundTyp::StartUp();
     if (Ui::gui && Menus[MENU_DICTATION]) Ui::gui->setMenuEnabled(Menus[MENU_DICTATION], false);
 }
 

@@ -9,17 +9,27 @@
 #include "data/Daten.h"
 #include "data/ZipArchive.h"
 #include "exercise/Spiel.h"
+#include "exercise/SpielFenster.h"
 #include "i18n/Sprache.h"
 #include "input/KlavierTyp.h"
 #include "input/Maus.h"
 #include "input/TastaturEingabe.h"
+#include "lessons/Lektion.h"
+#include "lessons/LektionsDatei.h"
 #include "music/ChromaTyp.h"
 #include "music/Tonart.h"
 #include "music/Transposer.h"
+#include "notation/DigitalFeld.h"
+#include "notation/Note.h"
+#include "notation/NotenFenster.h"
+#include "notation/NotenPapier.h"
 #include "platform/Clock.h"
 #include "platform/Ui.h"
 #include "settings/ApiClass.h"
 #include "settings/IniClass.h"
+#include "sound/MIDI.h"
+#include "sound/Phrasen.h"
+#include "sound/SoundTyp.h"
 
 bool Programm::Beendet = false;
 
@@ -102,6 +112,14 @@ void Programm::SetzeStartwerte() {
     ChromaTyp::Reset();
     Transposer::Reset();
     ResetTonart();
+    SoundTyp::Reset();
+    MIDI::Reset();
+    Phrasen::Reset();
+    Note::Reset();
+    NotenFenster::Reset();
+    NotenPapier::Reset();
+    DigitalAnzeige::Reset();
+    Lektion::Reset();
     dialogs().clear();
     Beendet = false;
 }
@@ -126,8 +144,12 @@ void Programm::StartUp(Gui& gui) {
     SetCurrentLanguage(Language[AktSprache]);
     DatenLaden();
     ChromaTyp::StartUp();
+    NotenFenster::NotenBild = LadeBild("Noten.png", 60, 140, 18);
+    Note::StartUp();
     MDI::FormLoad();
+    SpielFenster::CreateIt(10, 10);
     gui.startTicks(60);
+    LadeLektion(1, 0);
     Runtime::random->seed(static_cast<uint32_t>(Runtime::millisecs()));
     AllesBeiResizeWindow();
     gui.activate(MDI::Canvas);
@@ -207,9 +229,7 @@ void AllesBeiResizeWindow() {
 }
 
 Gadget* AktivesFenster() {
-    Gadget* gadget = Ui::gui ? Ui::gui->focusedGadget() : nullptr;
-    while (gadget && gadget->gadgetClass() != GadgetClass::Window) gadget = gadget->parent();
-    return gadget;
+    return Ui::activeWindow();
 }
 
 void ProgrammBeenden() {

@@ -2,8 +2,10 @@
 
 #include "app/Programm.h"
 #include "platform/QtPlatform.h"
+#include "platform/sdl/SdlAudioOutput.h"
 
 int main(int argc, char** argv) {
+    SdlAudioOutput::install();
     auto gui = makeQtGui(argc, argv);
     Programm::StartUp(*gui);
     Programm::EventLoop();

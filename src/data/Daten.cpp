@@ -9,6 +9,7 @@
 #include "music/Transposer.h"
 #include "settings/ApiClass.h"
 #include "settings/IniClass.h"
+#include "sound/SoundTyp.h"
 
 std::string DatenPfad;
 std::string AppPfad;
@@ -100,6 +101,7 @@ void DatenLaden() {
     ArialRiesig = LadeSchrift("arial.ttf", 80, true);
     Digital = LadeSchrift("Digital Readout Upright.ttf", 70, false);
     Schatten = LadeBild("Schatten.png");
+    SoundTyp::ReloadAudioSounds("Piano/Acoustic Grand Piano", 24);
     Transposer::LoadDefinitions();
 }
 

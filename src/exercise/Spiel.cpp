@@ -1,6 +1,20 @@
 #include "exercise/Spiel.h"
 
+#include <iostream>
+
+#include "data/Daten.h"
+#include "exercise/SpielFenster.h"
+#include "i18n/Sprache.h"
+#include "input/KlavierTyp.h"
+#include "input/TastenFeldTyp.h"
+#include "lessons/Lektion.h"
+#include "music/ChromaTyp.h"
+#include "notation/DigitalFeld.h"
+#include "notation/NotenPapier.h"
+#include "platform/Clock.h"
 #include "platform/Ui.h"
+#include "sound/MIDI.h"
+#include "sound/SoundTyp.h"
 
 int Spiel::SpielMode = 0;
 int Spiel::AktGrade = 2;
@@ -13,6 +27,10 @@ int64_t Spiel::SpielerIstAnwesend = 0;
 int64_t Spiel::CountdownZeit = 0;
 int Spiel::Punkte = 0;
 std::array<std::string, 3> Spiel::DigitalText;
+int64_t Spiel::NaechsteMidiAbfrage = 0;
+void (*Spiel::PruefungBeendet)() = nullptr;
+void (*Spiel::MidiFuerDialog)() = nullptr;
+Gadget** Spiel::DialogMitMidi = nullptr;
 
 void Spiel::Reset() {
     SpielMode = 0;
@@ -23,13 +41,153 @@ void Spiel::Reset() {
     SpielerZeit = SpielerIstAnwesend = CountdownZeit = 0;
     Punkte = 0;
     DigitalText = {};
+    NaechsteMidiAbfrage = 0;
+    PruefungBeendet = nullptr;
+    MidiFuerDialog = nullptr;
+    DialogMitMidi = nullptr;
 }
 
-// The exercise window and its counters arrive with the exercise engine; until then
-// there is nothing to set up.
-void SpielReset() {}
+namespace {
+using S = Spiel;
+
+int64_t now() {
+    return Runtime::millisecs();
+}
+
+// The staff window's headline for the method and work step.
+std::string Ueberschrift() {
+    static const char* const kSingle[] = {"", "{{Practice}}", "{{Examination}}"};
+    static const char* const kScrolling[] = {"{{Phrase62}}", "{{Phrase60}}", "{{Phrase61}}"};
+    int step = S::AktGrade >= 1 && S::AktGrade <= 3 ? S::AktGrade - 1 : 1;
+    if (S::SpielMode == 1) return Lokalisiere(kSingle[step]);
+    if (S::SpielMode == 2) return Lokalisiere(kScrolling[step]);
+    return "";
+}
+
+void BeschrifteButtons() {
+    TastenFeldTyp::WieOftFalsch = 0;
+    TastenFeldTyp::IstFalsch.fill(0);
+    TastenFeldTyp::ShowAsRichtig = -1;
+    TastenFeldTyp::GueltigeOktaveFinden();
+    if (!TastenFeldTyp::HatButtons) TastenFeldTyp::StartUp();
+    int oktave = TastenFeldTyp::Oktave;
+    for (int i = 0; i < 21; ++i) {
+        ButtonTyp& button = TastenFeldTyp::Button[i];
+        button.Name = ChromaTyp::Name(oktave * 21 + i + (oktave < 4 ? 100 : -84));
+        button.TextOffX = ArialNormal ? ArialNormal->textWidth(button.Name) / 2 : 0;
+    }
+}
+
+// The exercise clock of practice and examination; false when no clock runs.
+bool Uhrschritt(int& sekunden) {
+    if (S::SpielMode == 0 || S::AktGrade == 1 || S::CountdownZeit > 0) return false;
+    const int64_t jetzt = now();
+    if (S::SpielerIstAnwesend < jetzt - 11000) {
+        S::SpielerIstAnwesend = jetzt;  // a long gap only restarts the presence check
+    } else if (S::SpielerIstAnwesend < jetzt - 10250) {
+        S::SpielerZeit += 100;  // nobody answers: the clock stands still
+        S::SpielerIstAnwesend += 100;
+    }
+    const int64_t t = S::AktGrade == 3 ? S::SpielerZeit - jetzt : jetzt - S::SpielerZeit;
+    sekunden = static_cast<int>(t / 1000);
+    if (S::AktGrade == 3 && (t < -999 || S::SpielerRichtig <= 0 || S::SpielerFalsch <= 0)) {
+        S::SpielMode = 0;
+        S::Punkte = static_cast<int>((S::SpielerZeit - jetzt) / 100);
+        std::cout << "exercise: examination over, points " << S::Punkte << std::endl;
+        if (S::PruefungBeendet) S::PruefungBeendet();
+    }
+    return true;
+}
+
+void ZeichnePunkte(Canvas& canvas) {
+    int sekunden = 0;
+    if (!Uhrschritt(sekunden)) return;
+    DrawPunkte(canvas, sekunden, S::SpielerRichtig, S::SpielerFalsch, S::DigitalText);
+}
+
+void ZeichneCountdown(Canvas& canvas) {
+    const int cx = canvas.width() / 2, cy = canvas.height() / 2;
+    canvas.setColour(111, 111, 111);
+    canvas.rect(cx - 100, cy - 100, 200, 200);
+    canvas.setColour(1, 1, 1);
+    canvas.rect(cx - 97, cy - 97, 194, 194);
+    canvas.setColour(111, 111, 111);
+    canvas.rect(cx - 49, cy - 59, 98, 118);
+    canvas.setColour(66, 1, 1);
+    canvas.rect(cx - 49, cy - 59, 96, 116);
+    canvas.setFont(Digital.get());
+    canvas.setScale(2, 2);
+    canvas.setColour(105, 0, 0);
+    canvas.text("8", cx - 30, cy - 60);
+    canvas.setColour(255, 0, 0);
+    canvas.text(std::to_string((S::CountdownZeit - now()) / 1000), cx - 30, cy - 60);
+    canvas.setScale(1, 1);
+}
+
+void MidiEingang() {
+    if (S::NaechsteMidiAbfrage >= now()) return;
+    S::NaechsteMidiAbfrage = now() + 10;
+    MIDI::Receive();
+    if (S::DialogMitMidi && *S::DialogMitMidi && Ui::activeWindow() == *S::DialogMitMidi) {
+        if (S::MidiFuerDialog) S::MidiFuerDialog();
+    } else if (S::SpielMode > 0) {
+        SpielFenster::MeldeMidiMessage();
+    } else {
+        MIDI::InMessages.clear();
+    }
+}
+}  // namespace
+
+void SpielReset() {
+    switch (S::SpielMode) {
+        case 0:
+            S::AktivInstrument = 0;
+            return;
+        case 1:
+            S::AktivInstrument = 5;
+            break;
+        case 2:
+            S::AktivInstrument = S::AktMusikInstrument;
+            break;
+        case 4:
+            S::AktivInstrument = 0;
+            S::AktGrade = 2;  // guess words is practice only
+            break;
+        default:
+            break;
+    }
+    TaktSumme = 0;
+    SpielFenster::Reset();
+    if (S::SpielMode == 1 || S::SpielMode == 2 || S::SpielMode == 4)
+        NotenFenster::HeadLine = Ueberschrift();
+    const auto& lektion = Lektion::AktLektion;
+    const int64_t sekunde = now() - now() % 1000;
+    if (S::AktGrade == 1) {
+        if (lektion) lektion->SendeAlle();
+    } else if (S::AktGrade == 2) {
+        S::SpielerZeit = sekunde;
+        S::SpielerRichtig = S::SpielerFalsch = 0;
+        S::DigitalText = {Lokalisiere("{{Time}}"), Lokalisiere("{{Right}}"),
+                          Lokalisiere("{{Wrong}}")};
+    } else if (S::AktGrade == 3) {
+        S::SpielerZeit = sekunde + 500 + (lektion ? lektion->SpielZeit : 0) * 1000LL;
+        S::Punkte = 0;
+        S::SpielerRichtig = lektion ? lektion->MaxRichtig : 0;
+        S::SpielerFalsch = lektion ? lektion->MaxFalsch : 0;
+        S::DigitalText = {Lokalisiere("{{Time}}"), Lokalisiere("{{Questions}}"),
+                          Lokalisiere("{{Lives}}")};
+    }
+    BeschrifteButtons();
+}
 
 void TimerTickt() {
+    SoundTyp::CheckListe();
+    MidiEingang();
+    if (Ui::mainWindow && Ui::activeWindow() == Ui::mainWindow) {
+        KlavierTyp::Check();
+        TastenFeldTyp::Check();
+        SpielFenster::CheckMaus();
+    }
     Malen();
 }
 
@@ -40,8 +198,48 @@ void Malen() {
     canvas->setColour(255, 255, 255);
     canvas->setScale(1.0f, 1.0f);
     canvas->clear({44, 55, 88});
+    TextPaperGame(*canvas);
+    ZeichnePunkte(*canvas);
+    KlavierTyp::Draw(*canvas);
+    TastenFeldTyp::Show(*canvas);
+    if (S::SpielMode != 0 && SpielFenster::Haupt) {
+        NotenFenster& haupt = *SpielFenster::Haupt;
+        int tempo = S::SpielMode == 1 ? NotenFenster::SCHNELL : 0;
+        if (S::AktGrade == 1) {
+            haupt.ScrollIt(NotenFenster::HINTEN, tempo);
+        } else if (S::AktGrade == 2 || S::AktGrade == 3) {
+            if (haupt.ScrollIt(NotenFenster::VORNE, tempo) == 1) SpielFenster::AddNeueZufallNoten();
+        }
+        haupt.Draw(*canvas);
+    }
+    if (S::CountdownZeit > 0) CountDown(*canvas);
     canvas->show();
 }
 
-// The staff window arrives with the exercise window; until then there is nothing to keep.
-void KlemmeSpielFenster(int, int) {}
+void CountDown(Canvas& canvas) {
+    if (S::CountdownZeit == 0) return;
+    if (S::CountdownZeit == 1) {
+        S::CountdownZeit = now() + 6000;
+        PlayCountdown();
+        SpielFenster::Reset();
+        return;
+    }
+    if (S::CountdownZeit < now()) {
+        S::AktGrade = 3;
+        S::CountdownZeit = 0;
+        SpielReset();
+        return;
+    }
+    ZeichneCountdown(canvas);
+}
+
+void PlayCountdown() {
+    static const int kTone[] = {48, 48, 48, 48, 48, 60};
+    for (int k = 0; k < 6; ++k)
+        SoundTyp::AddSound(static_cast<int>(now()) + 100 + 1000 * k, kTone[k],
+                           SoundTyp::MidiOutKanal, 80, 1250, 0, 1.0f);
+}
+
+void KlemmeSpielFenster(int breite, int hoehe) {
+    SpielFenster::KlemmeInsFenster(breite, hoehe);
+}

@@ -15,3 +15,5 @@ void KlavierTyp::Reset() {
 // The keyboard pictures and keys arrive with the on-screen piano; until then the range
 // is not kept.
 void KlavierTyp::PassendeTastatur(int, int) {}
+void KlavierTyp::Check() {}
+void KlavierTyp::Draw(Canvas&) {}

@@ -10,5 +10,12 @@ struct Ui {
     static Gadget* mainWindow;
     static Gadget* mainCanvasGadget;
     static Canvas* mainCanvas() { return gui ? gui->canvasOf(mainCanvasGadget) : nullptr; }
+    // The window that holds the gadget with the keyboard focus: from the focused gadget up
+    // through its parents to the first window. None when nothing holds the focus.
+    static Gadget* activeWindow() {
+        Gadget* gadget = gui ? gui->focusedGadget() : nullptr;
+        while (gadget && gadget->gadgetClass() != GadgetClass::Window) gadget = gadget->parent();
+        return gadget;
+    }
     static void Reset() { gui = nullptr, mainWindow = nullptr, mainCanvasGadget = nullptr; }
 };

@@ -1,0 +1,431 @@
+#include "exercise/SpielFenster.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "exercise/Spiel.h"
+#include "i18n/Sprache.h"
+#include "input/Maus.h"
+#include "input/TastenFeldTyp.h"
+#include "lessons/Lektion.h"
+#include "music/ChromaTyp.h"
+#include "platform/Clock.h"
+#include "platform/Ui.h"
+#include "settings/ApiClass.h"
+#include "settings/IniClass.h"
+#include "sound/MIDI.h"
+
+std::shared_ptr<NotenFenster> SpielFenster::Haupt;
+int SpielFenster::DragX = 0;
+int SpielFenster::DragY = 0;
+int SpielFenster::MausZeit = 400;
+int SpielFenster::WarSchonMalFalsch = 0;
+
+void (*ZweiHandMenu)(int) = [](int) {};
+
+namespace {
+using S = Spiel;
+
+std::shared_ptr<Lektion> aktLektion() {
+    return Lektion::AktLektion;
+}
+
+int mainWindowWidth() {
+    return Ui::gui && Ui::mainWindow ? Ui::gui->shape(Ui::mainWindow).width : 1120;
+}
+int mainWindowHeight() {
+    return Ui::gui && Ui::mainWindow ? Ui::gui->shape(Ui::mainWindow).height : 700;
+}
+
+struct Fensterform {
+    float scale;
+    int notenBreit, x, y, breite, mitGruen;
+};
+
+// The staff window's shape for a method; none keeps the window as it is.
+bool FormFuerMethode(int methode, Fensterform& form) {
+    switch (methode) {
+        case 1:
+            form = {1.5f, 110, 50, 10, 150, 1};
+            return true;
+        case 2:
+            form = {1.0f, 70, 10, 10, S::AktGrade == 1 ? 950 : 700, 1};
+            return true;
+        case 4:
+            form = {1.0f, 90, 10, 10, 1000, 0};
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The note the word exercise asks next; the word exercise is not built yet.
+int GetWortNote() {
+    return -1;
+}
+
+// The bar position in eighths after which the next note starts a new bar.
+int naechsteTaktPos(int taktPos, int lang) {
+    return (taktPos + lang) % 8;
+}
+
+int clampPosition(int position, int extent) {
+    return position < 10 ? 10 : std::min(position, extent - 10);
+}
+
+// The active notes asked for: the first and the one after it.
+void ersteZweiAktive(Note*& erste, Note*& zweite) {
+    erste = zweite = nullptr;
+    for (const auto& note : SpielFenster::Haupt->Liste) {
+        if (note->Aktiv != 1) continue;
+        if (!erste) {
+            erste = note.get();
+        } else {
+            zweite = note.get();
+            return;
+        }
+    }
+}
+
+bool klingtMit(const Note* erste, const Note* zweite) {
+    return erste && zweite && zweite->TaktPos == erste->TaktPos;
+}
+
+int poolKey(const Note& note) {
+    return note.System * 100 + note.ChromaPos;
+}
+
+void RichtigFuer(Note& note) {
+    Lektion::ZufallAnpassen(note.EchtMidi, poolKey(note), 1);
+    note.Aktiv = 0;
+    SpielFenster::RichtigOderFalsch(1, 0);
+}
+
+// Where the name label of learn and see stands: below (1) or above (0) the staff.
+void SetzeNamensPlatz(int systeme, int chroma) {
+    auto in = [chroma](int low, int high) { return chroma >= low && chroma <= high; };
+    int unten = -1;
+    if (systeme == 2)
+        unten = in(161, 199) ? 1 : in(101, 129) ? 0 : -1;
+    else if (systeme == 3)
+        unten = in(53, 89) ? 1 : in(101, 134) ? 0 : -1;
+    else
+        unten = in(50, 89) ? 1 : in(1, 23) ? 0 : -1;
+    if (unten >= 0) NotenFenster::NameUnten = unten;
+}
+}  // namespace
+
+void SpielFenster::CreateIt(int x, int y) {
+    Haupt = NotenFenster::CreateIt(x, y, 150, 300, 1.5f, 3, 0);
+    Haupt->MitSchatten = Haupt->MitGruen = Haupt->MitWeissBlatt = 1;
+    Note::HauptFenster = [] { return Haupt.get(); };
+    std::string user = IniClass::Lesen("", "Allgemein", "User");
+    MausZeit = IniClass::Value("", user, "MausZeit");
+}
+
+void SpielFenster::Reset() {
+    if (!Haupt) return;
+    Fensterform form;
+    auto lektion = aktLektion();
+    if (FormFuerMethode(S::SpielMode, form)) {
+        int system = lektion ? lektion->System : 3;
+        int tonart = lektion ? lektion->Tonart : 0;
+        Haupt = NotenFenster::CreateIt(form.x, form.y, form.breite, form.notenBreit, form.scale,
+                                       system, tonart);
+        Haupt->MitSchatten = 1;
+        Haupt->MitGruen = form.mitGruen;
+        Haupt->MitWeissBlatt = 1;
+    }
+    Haupt->HeuteFirstX = lektion && lektion->EnthaeltVorZeichen() ? 300 : 50;
+    Haupt->ResetAll();
+}
+
+int ZufallNotenlang(int chroma) {
+    NotenFenster::VorTaktpos = TaktSumme;
+    int lang;
+    if (S::AktGrade == 1) {
+        lang = 2;
+    } else if (TaktSumme % 2 == 1) {
+        lang = 1;  // completes the beat an eighth began
+        Lektion::VorherigeWarAchtel = 0;
+    } else {
+        std::string noteLang = IniClass::Lesen("", "Allgemein", "NoteLang");
+        if (noteLang.empty()) {
+            noteLang = "4|2";
+            IniClass::Schreiben("", "Allgemein", "NoteLang", noteLang);
+        }
+        std::vector<int> laengen;
+        size_t start = 0;
+        while (start <= noteLang.size()) {
+            size_t bar = noteLang.find('|', start);
+            if (bar == std::string::npos) bar = noteLang.size();
+            laengen.push_back(LenientInt(noteLang.substr(start, bar - start)));
+            start = bar + 1;
+        }
+        if (chroma >= 91 && chroma <= 99) {
+            lang = 2;
+        } else {
+            // A length that would cross the bar line is drawn again. When no allowed length
+            // fits the rest of the bar at all, the rest of the bar is taken.
+            bool passt = std::any_of(laengen.begin(), laengen.end(), [](int l) {
+                int echt = l == 1 && (S::SpielMode == 1 || S::SpielMode == 4) ? 2 : l;
+                return echt >= 1 && TaktSumme + echt <= 8;
+            });
+            if (!passt) {
+                lang = 8 - TaktSumme;
+                Lektion::VorherigeWarAchtel = 0;
+            } else {
+                do {
+                    lang = laengen[Runtime::rand(0, static_cast<int>(laengen.size()) - 1)];
+                    Lektion::VorherigeWarAchtel = 0;
+                    if (lang == 1 && (S::SpielMode == 1 || S::SpielMode == 4))
+                        lang = 2;
+                    else if (lang == 1)
+                        Lektion::VorherigeWarAchtel = 1;
+                } while (lang < 1 || TaktSumme + lang > 8);
+            }
+        }
+    }
+    TaktSumme = (TaktSumme + lang) % 8;
+    return lang;
+}
+
+void SpielFenster::AddNeueZufallNoten() {
+    auto lektion = aktLektion();
+    if (!Haupt || !lektion) return;
+    if (lektion->AlsZweiHand == 1) {
+        AddEinenGanzenTakt();
+        return;
+    }
+    int c;
+    if (S::SpielMode == 4) {
+        c = GetWortNote();
+        if (c == 95 && Haupt->Systeme == 2) c = 195;
+    } else {
+        c = Lektion::GetZufallnote(0, 0);
+    }
+    if (c == -1) return;
+    Haupt->AddChromaNote(c, ZufallNotenlang(c), 1, 0);
+}
+
+int SpielFenster::SucheViolinMidi(const std::list<std::shared_ptr<Note>>& liste, int position) {
+    int midi = 0;
+    for (const auto& note : liste)
+        if (note->System == 0 && note->TaktPos <= position) midi = note->EchtMidi;
+    return midi;
+}
+
+void SpielFenster::AddEinenGanzenTakt() {
+    float x = std::floor(Haupt->SchreibX) + 30;
+    TaktSumme = 0;
+    Lektion::VorherigeWarAchtel = 0;
+    Lektion::ResetLektionsZufall();
+    std::list<std::shared_ptr<Note>> arbeit;
+    auto teil = [&](int wunsch) {
+        do {
+            int p = TaktSumme;
+            int referenz = wunsch == 2 && p % 2 == 0 ? SucheViolinMidi(arbeit, p) : 0;
+            int c = Lektion::GetZufallnote(wunsch, referenz);
+            int lang = ZufallNotenlang(c);
+            auto note = std::make_shared<Note>();
+            note->CreateMe(c, lang, 0, Haupt->VorzeichenGesetzt, p);
+            arbeit.push_back(note);
+        } while (TaktSumme != 0);
+    };
+    teil(1);  // the upper part
+    Lektion::VorherigeWarAchtel = 0;
+    Lektion::ResetLektionsZufall();
+    teil(2);  // the lower part, a third or sixth below where it sounds with the upper
+    std::list<std::shared_ptr<Note>> geordnet;
+    for (int position = 0; position < 8; ++position)
+        for (const auto& note : arbeit)
+            if (note->TaktPos == position) geordnet.push_back(note);
+
+    const float n = static_cast<float>(Haupt->NotenBreit);
+    int vorher = -1;
+    for (const auto& note : geordnet) {
+        if (vorher >= 0) {
+            int d = note->TaktPos - vorher;
+            x += d == 0 ? 0 : d == 1 ? 0.7f * n : d == 4 ? 1.4f * n : n;
+            x = std::floor(x);
+        }
+        note->X = x;
+        vorher = note->TaktPos;
+    }
+    int letzte = geordnet.empty() ? 0 : geordnet.back()->TaktPos;
+    float schwanz = letzte == 0 ? 2 * n : letzte >= 6 ? n : letzte == 4 ? 1.4f * n : n;
+    Haupt->SchreibX = x + schwanz;
+    for (const auto& note : geordnet) Haupt->AddMultiChroma(note);
+}
+
+void SpielFenster::CheckMaus() {
+    if (Maus::MausLinks + Maus::MausRechts == 0 || S::SpielMode == 0 || !Haupt) return;
+    bool imGriff = Maus::MausX > Haupt->FensterX &&
+                   Maus::MausX < Haupt->FensterX + Haupt->EchtFensterB &&
+                   Maus::MausY >= Haupt->FensterY + 1 && Maus::MausY <= Haupt->FensterY + 49;
+    if (Maus::DragWer == 6 || imGriff) Drag();
+}
+
+void SpielFenster::Drag() {
+    if (Maus::DragWer == 0) {
+        DragX = Maus::MausX;
+        DragY = Maus::MausY;
+        Maus::DragWer = 6;
+        return;
+    }
+    if (Maus::DragWer != 6) return;
+    Haupt->FensterX += Maus::MausX - DragX;
+    Haupt->FensterY += Maus::MausY - DragY;
+    DragX = Maus::MausX;
+    DragY = Maus::MausY;
+    KlemmeInsFenster(mainWindowWidth(), mainWindowHeight());
+}
+
+void SpielFenster::KlemmeInsFenster(int breite, int hoehe) {
+    if (!Haupt) return;
+    Haupt->FensterX = clampPosition(Haupt->FensterX, breite);
+    Haupt->FensterY = clampPosition(Haupt->FensterY, hoehe);
+}
+
+void SpielFenster::MeldeMidiMessage() {
+    auto& eingang = MIDI::InMessages;
+    while (!eingang.empty()) {
+        MidiMessageTyp message = eingang.front();
+        eingang.pop_front();
+        if (message.Typ != 9) continue;
+        if (message.Volume >= 2) EmpfangeNote(message.Note, 2);
+        return;  // one note-on per tick; what follows waits for the next
+    }
+}
+
+void SpielFenster::EmpfangeNote(int midi, int quelle) {
+    S::SpielerIstAnwesend = Runtime::millisecs();
+    if (S::SpielMode == 3) return;
+    auto lektion = aktLektion();
+    if (S::AktGrade == 1) {
+        if (!lektion || !Haupt || !lektion->IstInLektion(midi, 0, 0)) return;
+        int c = lektion->ChromaAusLektion(midi);
+        Haupt->AddChromaNote(c, ZufallNotenlang(0), 1, 0);
+        if (Haupt->Liste.empty()) return;
+        const Note& gespielt = *Haupt->Liste.back();
+        NotenFenster::NameLine = Lokalisiere("{{This note is named}}") + ": ";
+        NotenFenster::NameText = gespielt.Name;
+        SetzeNamensPlatz(Haupt->Systeme, gespielt.ChromaEcht);
+    } else if (S::AktGrade == 2 || S::AktGrade == 3) {
+        VergleichNote(midi, quelle);
+    }
+}
+
+void SpielFenster::EmpfangeChroma(int chroma, int quelle) {
+    S::SpielerIstAnwesend = Runtime::millisecs();
+    if (S::SpielMode == 3) return;
+    auto lektion = aktLektion();
+    // A name the lesson does not use is ignored in every work step, never counted wrong.
+    if (!lektion || !lektion->IstInLektion(0, chroma, 1)) return;
+    if (S::AktGrade == 1) {
+        if (Haupt) Haupt->AddChromaNote(lektion->ChromaAusModulo(chroma), ZufallNotenlang(0), 1, 1);
+    } else if (S::AktGrade == 2 || S::AktGrade == 3) {
+        VergleichChroma(chroma, quelle);
+    }
+}
+
+void SpielFenster::VergleichNote(int midi, int quelle) {
+    if (!Haupt || Haupt->Liste.empty() || S::AktGrade == 1) return;
+    Note *erste, *zweite;
+    ersteZweiAktive(erste, zweite);
+    if (!erste) return;
+    Note* richtig = nullptr;
+    if (erste->EchtMidi == midi)
+        richtig = erste;
+    else if (klingtMit(erste, zweite) && zweite->EchtMidi == midi)
+        richtig = zweite;
+    if (!richtig) {
+        WelcheWarFalsch(midi, *erste, zweite ? *zweite : *erste);
+        return;
+    }
+    RichtigFuer(*richtig);
+    if (quelle == 1) S::SpielerZeit += MausZeit;
+}
+
+void SpielFenster::VergleichChroma(int chroma, int quelle) {
+    if (!Haupt || Haupt->Liste.empty() || S::AktGrade == 1) return;
+    Note *erste, *zweite;
+    ersteZweiAktive(erste, zweite);
+    if (!erste) return;
+    int c = chroma > 100 ? chroma - 100 : chroma;
+    int s = ((c % 21) + 21) % 21;
+    Note* richtig = nullptr;
+    if (erste->ChromaPos % 21 == s)
+        richtig = erste;
+    else if (klingtMit(erste, zweite) && zweite->ChromaPos % 21 == s)
+        richtig = zweite;
+    if (!richtig) {
+        WelcheWarFalsch(ChromaTyp::Midi(chroma), *erste, zweite ? *zweite : *erste);
+        TastenFeldTyp::WieOftFalsch += 1;
+        TastenFeldTyp::IstFalsch[s] = 1;
+        if (TastenFeldTyp::WieOftFalsch >= 2 && S::AktGrade == 2) {
+            const Note& gefragt = klingtMit(erste, zweite) ? *zweite : *erste;
+            TastenFeldTyp::ShowAsRichtig = gefragt.ChromaPos % 21;
+        }
+        return;
+    }
+    RichtigFuer(*richtig);
+    if (quelle == 1) S::SpielerZeit += 300;
+    TastenFeldTyp::WieOftFalsch = 0;
+    TastenFeldTyp::IstFalsch.fill(0);
+    TastenFeldTyp::ShowAsRichtig = -1;
+}
+
+void SpielFenster::RichtigOderFalsch(int richtig, int erwartet) {
+    if (S::AktGrade == 3) {
+        if (richtig) {
+            S::SpielerRichtig -= 1;
+            WarSchonMalFalsch = 0;
+        } else if (WarSchonMalFalsch == 0) {
+            S::SpielerFalsch -= 1;  // one life lost, one question more to go
+            S::SpielerRichtig += 1;
+            WarSchonMalFalsch = 1;
+        }
+        return;
+    }
+    if (richtig) {
+        S::SpielerRichtig += 1;
+        WarSchonMalFalsch = 0;
+    } else if (WarSchonMalFalsch == 0 || WarSchonMalFalsch != erwartet) {
+        S::SpielerFalsch += 1;
+        WarSchonMalFalsch = erwartet;
+    }
+}
+
+void SpielFenster::WelcheWarFalsch(int midi, Note& erste, Note& zweite) {
+    RichtigOderFalsch(0, erste.EchtMidi);
+    bool zweiteNaeher = std::abs(midi - zweite.EchtMidi) <= std::abs(midi - erste.EchtMidi) &&
+                        std::fabs(zweite.X - erste.X) < 10.0f;
+    Note& schuld = zweiteNaeher ? zweite : erste;
+    Lektion::ZufallAnpassen(midi, poolKey(schuld), -1);
+    schuld.ErrorCheck = 1;
+}
+
+int SpielFenster::BestMatch(int chroma) {
+    if (!Haupt || Haupt->Liste.empty() || S::AktGrade == 1) return chroma;
+    auto it = Haupt->Liste.begin();
+    const Note& f = **it;
+    const Note* g = std::next(it) != Haupt->Liste.end() ? std::next(it)->get() : nullptr;
+    int c = chroma > 100 ? chroma - 100 : chroma;
+    if (f.ChromaPos % 21 == ((c % 21) + 21) % 21) return f.EchtMidi;
+    auto lektion = aktLektion();
+    if (lektion && lektion->AlsZweiHand == 1 && g && std::fabs(g->X - f.X) < 10.0f &&
+        g->ChromaPos == c)
+        return f.EchtMidi;
+    int halbtoene = ChromaTyp::Chroma[((c % 21) + 21) % 21]._Midi;
+    return (halbtoene + 48) % 12 + 12 * (f.EchtMidi / 12);
+}
+
+void SpielFenster::ResetState() {
+    Haupt.reset();
+    DragX = DragY = 0;
+    MausZeit = 400;
+    WarSchonMalFalsch = 0;
+    ZweiHandMenu = [](int) {};
+}

@@ -1,0 +1,88 @@
+#pragma once
+// Runs the whole program on a headless platform with a hand-driven clock: start-up, a
+// lesson of the test's own, menu commands and ticks through the real event loop.
+
+#include <string>
+
+#include "app/MDI.h"
+#include "app/Programm.h"
+#include "exercise/Spiel.h"
+#include "exercise/SpielFenster.h"
+#include "lessons/Lektion.h"
+#include "lessons/LektionsDatei.h"
+#include "platform/Clock.h"
+#include "platform/HeadlessGui.h"
+#include "settings/IniClass.h"
+#include "support/TestSupport.h"
+
+struct LessonSpec {
+    std::string noten;
+    int system = 1;
+    int zweiHand = 0;
+    int spielZeit = 60;
+    int maxRichtig = 10;
+    int maxFalsch = 3;
+    int intervall = 99;
+};
+
+class ExerciseTest : public FreshProgramTest {
+  protected:
+    void SetUp() override {
+        FreshProgramTest::SetUp();
+        previousClock = Runtime::clock;
+        previousRandom = Runtime::random;
+        Runtime::clock = &clock;
+        Runtime::random = &dice;
+        clock.now = 100000;
+        ::testing::internal::CaptureStdout();
+        Programm::StartUp(gui);
+        ::testing::internal::GetCapturedStdout();
+    }
+    void TearDown() override {
+        Runtime::clock = previousClock;
+        Runtime::random = previousRandom;
+        FreshProgramTest::TearDown();
+    }
+
+    void useLesson(const LessonSpec& spec) {
+        std::string text =
+            "[Lesen 1]\r\nName=Test\r\nNoten=" + spec.noten +
+            "\r\nSystem=" + std::to_string(spec.system) +
+            "\r\nTonart=0\r\nTranspose=0\r\nIntervall=" + std::to_string(spec.intervall) +
+            "\r\nZweiHand=" + std::to_string(spec.zweiHand) +
+            "\r\nSpielZeit=" + std::to_string(spec.spielZeit) +
+            "\r\nMaxRichtig=" + std::to_string(spec.maxRichtig) +
+            "\r\nMaxFalsch=" + std::to_string(spec.maxFalsch) + "\r\nLevel=1\r\n";
+        writeFile(AppPfad + "Lektionen.ini", text);
+        IniClass::UpdateIniFile(AppPfad + "Lektionen.ini");
+        LadeLektion(1, 0);
+    }
+    void menu(int tag) { Programm::HandleEvent({EventId::MenuAction, nullptr, tag}); }
+    void tick(int ms = 16) {
+        clock.advance(ms);
+        Programm::HandleEvent({EventId::TimerTick});
+    }
+    void ticksFor(int ms) {
+        for (int passed = 0; passed < ms; passed += 16) tick(16);
+    }
+    bool checked(int tag) { return gui.isChecked(MDI::Menus[tag]); }
+    bool enabled(int tag) { return gui.isMenuEnabled(MDI::Menus[tag]); }
+    // The note the staff asks for: the first active note, or none.
+    Note* asked() {
+        if (!SpielFenster::Haupt) return nullptr;
+        for (const auto& note : SpielFenster::Haupt->Liste)
+            if (note->Aktiv == 1) return note.get();
+        return nullptr;
+    }
+    // Runs the feed until the staff asks for a note.
+    Note* waitForNote() {
+        for (int i = 0; i < 20 && !asked(); ++i) tick();
+        return asked();
+    }
+
+    HeadlessGui gui;
+    ManualClock clock;
+    MersenneRandom dice;
+    Clock* previousClock = nullptr;
+    RandomSource* previousRandom = nullptr;
+};
