@@ -1,5 +1,6 @@
 #include "exercise/Spiel.h"
 
+#include <algorithm>
 #include <iostream>
 
 #include "data/Daten.h"
@@ -115,12 +116,24 @@ void ZeichneCountdown(Canvas& canvas) {
     canvas.rect(cx - 49, cy - 59, 98, 118);
     canvas.setColour(66, 1, 1);
     canvas.rect(cx - 49, cy - 59, 96, 116);
-    canvas.setFont(Digital.get());
-    canvas.setScale(2, 2);
+    // The digit at twice the counters' size, fitted into its panel: the seven-segment
+    // font's digits are wider than the panel was made for.
+    const ImageFont* font = Digital.get();
+    canvas.setFont(font);
+    float scale = 2.0f, x = cx - 30, y = cy - 60;
+    if (font) {
+        const ImageFont::Glyph& eight = font->glyph(U'8');
+        if (eight.width > 0 && eight.height > 0) {
+            scale = std::min({2.0f, 84.0f / eight.width, 104.0f / eight.height});
+            x = cx - 49 + (98 - eight.width * scale) / 2 - eight.left * scale;
+            y = cy - 59 + (118 - eight.height * scale) / 2 - eight.top * scale;
+        }
+    }
+    canvas.setScale(scale, scale);
     canvas.setColour(105, 0, 0);
-    canvas.text("8", cx - 30, cy - 60);
+    canvas.text("8", x, y);
     canvas.setColour(255, 0, 0);
-    canvas.text(std::to_string((S::CountdownZeit - now()) / 1000), cx - 30, cy - 60);
+    canvas.text(std::to_string((S::CountdownZeit - now()) / 1000), x, y);
     canvas.setScale(1, 1);
 }
 

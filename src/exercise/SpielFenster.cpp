@@ -167,13 +167,14 @@ int ZufallNotenlang(int chroma) {
             lang = 2;
         } else {
             // A length that would cross the bar line is drawn again. When no allowed length
-            // fits the rest of the bar at all, the rest of the bar is taken.
+            // fits the rest of the bar at all (a whole note after a word's rest), the longest
+            // written length that fits is taken, so the draw ends and the bar stays complete.
             bool passt = std::any_of(laengen.begin(), laengen.end(), [](int l) {
                 int echt = l == 1 && (S::SpielMode == 1 || S::SpielMode == 4) ? 2 : l;
                 return echt >= 1 && TaktSumme + echt <= 8;
             });
             if (!passt) {
-                lang = 8 - TaktSumme;
+                lang = 8 - TaktSumme >= 4 ? 4 : 2;
                 Lektion::VorherigeWarAchtel = 0;
             } else {
                 do {
@@ -322,9 +323,15 @@ void SpielFenster::EmpfangeChroma(int chroma, int quelle) {
     if (S::SpielMode == 3) return;
     auto lektion = aktLektion();
     // A name the lesson does not use is ignored in every work step, never counted wrong.
-    if (!lektion || !lektion->IstInLektion(0, chroma, 1)) return;
+    // A button stands for a spelling in an octave (bass octaves carry the offset 100),
+    // so the lesson is asked for the spelling as well as for the exact value.
+    const int schreibung = ChromaTyp::spelling(chroma);
+    const bool benutzt = lektion && (lektion->IstInLektion(0, chroma, 1) ||
+                                     (schreibung >= 0 && lektion->IstInLektion(0, schreibung, 1)));
+    if (!benutzt) return;
     if (S::AktGrade == 1) {
-        if (Haupt) Haupt->AddChromaNote(lektion->ChromaAusModulo(chroma), ZufallNotenlang(0), 1, 1);
+        int kandidat = lektion->ChromaAusModulo(schreibung >= 0 ? schreibung : chroma);
+        if (Haupt && kandidat >= 0) Haupt->AddChromaNote(kandidat, ZufallNotenlang(0), 1, 1);
     } else if (S::AktGrade == 2 || S::AktGrade == 3) {
         VergleichChroma(chroma, quelle);
     }

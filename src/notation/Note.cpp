@@ -151,6 +151,14 @@ void Note::DrawOne(Canvas& canvas, float scale, int abstand, int systeme) const 
         return;
     }
     const float top = cellTop(abstand);
+    if (ErrorCheck == 1) {
+        // A note answered wrongly stands on a red mark until it is answered rightly.
+        canvas.setColour(230, 40, 40);
+        canvas.setAlpha(Aktiv == 0 ? 0.25f : 0.55f);
+        canvas.oval((X - 6) * scale, (top + 57) * scale, 36, 26);
+        canvas.setColour(1, 1, 1);
+        canvas.setAlpha(Aktiv == 0 ? 0.45f : 1.0f);
+    }
     if (VorZeichen > 0)
         canvas.image(NotenBild.get(), (X - 20) * scale, top * scale, VorZeichen + 8);
     DrawHilfsLinien(canvas, scale, abstand);

@@ -6,6 +6,7 @@
 
 #include "app/MDI.h"
 #include "app/Programm.h"
+#include "data/Daten.h"
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
 #include "lessons/Lektion.h"

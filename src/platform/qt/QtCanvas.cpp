@@ -61,8 +61,6 @@ QPainter& QtCanvas::painter() {
     else
         p.setClipping(false);
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.setRenderHint(QPainter::SmoothPixmapTransform,
-                    state_.scaleX != 1.0f || state_.scaleY != 1.0f);
     return p;
 }
 
@@ -128,13 +126,32 @@ void QtCanvas::imagePart(const Image* image, float x, float y, float width, floa
                          int sourceX, int sourceY, int sourceWidth, int sourceHeight) {
     if (!image) return;
     const QImage& source = tinted(*image);
-    QPainter& p = painter();
-    bool stretched = width != sourceWidth || height != sourceHeight || state_.scaleX != 1.0f ||
-                     state_.scaleY != 1.0f;
-    p.setRenderHint(QPainter::SmoothPixmapTransform, stretched);
-    p.drawImage(QRectF(state_.originX + x, state_.originY + y, width * state_.scaleX,
-                       height * state_.scaleY),
-                source, QRectF(sourceX, sourceY, sourceWidth, sourceHeight));
+    painter();
+    blit(source,
+         QRectF(state_.originX + x, state_.originY + y, width * state_.scaleX,
+                height * state_.scaleY),
+         QRect(sourceX, sourceY, sourceWidth, sourceHeight));
+}
+
+void QtCanvas::blit(const QImage& source, const QRectF& target, const QRect& part) {
+    QPainter& p = *painter_;
+    QPoint at(qRound(target.x()), qRound(target.y()));
+    QSize size(qRound(target.width()), qRound(target.height()));
+    if (size.isEmpty() || part.isEmpty()) return;
+    if (size == part.size()) {
+        p.drawImage(at, source, part);
+        return;
+    }
+    auto key = std::make_tuple(source.cacheKey(), part.x(), part.y(), part.width(), part.height(),
+                               size.width(), size.height());
+    auto found = scaledParts_.find(key);
+    if (found == scaledParts_.end()) {
+        if (scaledParts_.size() > 512) scaledParts_.clear();  // sizes changed a lot: start anew
+        QImage scaled =
+            source.copy(part).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        found = scaledParts_.emplace(key, std::move(scaled)).first;
+    }
+    p.drawImage(at, found->second);
 }
 
 const QImage& QtCanvas::tintedGlyph(const ImageFont::Glyph& glyph) {
@@ -163,17 +180,16 @@ const QImage& QtCanvas::tintedGlyph(const ImageFont::Glyph& glyph) {
 void QtCanvas::text(const std::string& text, float x, float y) {
     const ImageFont* font = state_.font;
     if (!font) return;
-    QPainter& p = painter();
-    p.setRenderHint(QPainter::SmoothPixmapTransform,
-                    state_.scaleX != 1.0f || state_.scaleY != 1.0f);
+    painter();
     float penX = state_.originX + x;
     float top = state_.originY + y;
     for (char32_t code : decodeUtf8(text)) {
         const ImageFont::Glyph& glyph = font->glyph(code);
         if (glyph.width > 0 && glyph.height > 0) {
-            p.drawImage(QRectF(penX + glyph.left * state_.scaleX, top + glyph.top * state_.scaleY,
-                               glyph.width * state_.scaleX, glyph.height * state_.scaleY),
-                        tintedGlyph(glyph));
+            blit(tintedGlyph(glyph),
+                 QRectF(penX + glyph.left * state_.scaleX, top + glyph.top * state_.scaleY,
+                        glyph.width * state_.scaleX, glyph.height * state_.scaleY),
+                 QRect(0, 0, glyph.width, glyph.height));
         }
         penX += glyph.advance * state_.scaleX;
     }

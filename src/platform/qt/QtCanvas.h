@@ -5,7 +5,9 @@
 #include <QPainter>
 #include <QWidget>
 
+#include <map>
 #include <memory>
+#include <tuple>
 
 #include "platform/Canvas.h"
 
@@ -31,10 +33,14 @@ class QtCanvas : public Canvas {
   private:
     QPainter& painter();  // begins painting the back buffer, in this call's state
     const QImage& tinted(const Image& image);
+    // Draws part of a picture into a target rectangle. Stretched parts are scaled once and
+    // kept, so that a frame only copies pixels.
+    void blit(const QImage& source, const QRectF& target, const QRect& part);
     const QImage& tintedGlyph(const ImageFont::Glyph& glyph);
 
     QWidget* widget_;
     QImage back_;
     QImage shown_;
     std::unique_ptr<QPainter> painter_;
+    std::map<std::tuple<qint64, int, int, int, int, int, int>, QImage> scaledParts_;
 };
