@@ -17,6 +17,12 @@
 #include "platform/Ui.h"
 #include "platform/qt/QtCanvas.h"
 
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+
 namespace {
 ManualClock programClock;
 
@@ -32,6 +38,31 @@ void save(const std::string& folder, const std::string& name) {
     std::string file = folder + "/" + name + ".png";
     canvas->frame().save(QString::fromStdString(file));
     std::printf("wrote %s\n", file.c_str());
+}
+
+// The menu bar and each of its menus, opened, side by side in one picture.
+void saveMenus(const std::string& folder, const std::string& name) {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* window = qobject_cast<QMainWindow*>(widget);
+        if (!window || !window->menuWidget()) continue;
+        std::vector<QImage> parts{window->menuBar()->grab().toImage()};
+        for (QAction* action : window->menuBar()->actions()) {
+            if (!action->menu()) continue;
+            action->menu()->adjustSize();
+            parts.push_back(action->menu()->grab().toImage());
+        }
+        int width = 0, height = 0;
+        for (const auto& part : parts)
+            width += part.width() + 10, height = std::max(height, part.height());
+        QImage sheet(width, height, QImage::Format_RGB32);
+        sheet.fill(Qt::darkGray);
+        QPainter painter(&sheet);
+        int x = 0;
+        for (const auto& part : parts) painter.drawImage(x, 0, part), x += part.width() + 10;
+        std::string file = folder + "/" + name + ".png";
+        sheet.save(QString::fromStdString(file));
+        std::printf("wrote %s\n", file.c_str());
+    }
 }
 
 void menu(int tag) {
@@ -60,6 +91,16 @@ int main(int argc, char** argv) {
     programClock.now = 50000;
     Programm::StartUp(*gui);
     ticks(600);
+
+    saveMenus(folder, "menus-german");
+    MDI::SwitchSprache(0);
+    saveMenus(folder, "menus-english");
+    menu(MDI::MENU_FLOATING);
+    ticks(1500);
+    save(folder, "practice-english");
+    MDI::SwitchSprache(1);
+    ticks(100);
+    save(folder, "practice-german");
 
     menu(MDI::MENU_SINGLE);
     ticks(1500);
