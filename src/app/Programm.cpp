@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ctime>
 #include <iostream>
+#include <utility>
 #include <vector>
 
 #include "app/MDI.h"
@@ -14,6 +15,7 @@
 #include "input/KlavierTyp.h"
 #include "input/Maus.h"
 #include "input/TastaturEingabe.h"
+#include "input/TastenFeldTyp.h"
 #include "lessons/Lektion.h"
 #include "lessons/LektionsDatei.h"
 #include "music/ChromaTyp.h"
@@ -68,15 +70,38 @@ void KeyUp(int keyCode) {
     if (keyCode == Key::Up) TastaturEingabe::MitKreuz = 0;
 }
 
+// A press let go before any tick saw it is released after the next tick, so that a quick
+// click still reaches the instruments, which read the mouse once per tick.
+int ungeseheneDruecke = 0;      // one bit per button: pressed since the last tick
+int aufgeschobeneLoslasse = 0;  // one bit per button: released before a tick saw the press
+
+int bitOf(int button) {
+    return button >= 1 && button <= 3 ? 1 << button : 0;
+}
+
 void MouseDown(int button) {
     if (button == 1) Maus::MausLinks = 1;
     if (button == 2) Maus::MausRechts = 1;
+    ungeseheneDruecke |= bitOf(button);
 }
 
 void MouseUp(int button) {
+    if (ungeseheneDruecke & bitOf(button)) {
+        aufgeschobeneLoslasse |= bitOf(button);
+        return;
+    }
     Maus::DragWer = 0;
+    TastenFeldTyp::Pressed = -1;
     if (button == 1) Maus::MausLinks = 0;
     if (button == 2) Maus::MausRechts = 0;
+}
+
+void Tick() {
+    TimerTickt();
+    ungeseheneDruecke = 0;
+    int loslasse = std::exchange(aufgeschobeneLoslasse, 0);
+    for (int button = 1; button <= 3; ++button)
+        if (loslasse & bitOf(button)) MouseUp(button);
 }
 
 void WindowClose(Gadget* window) {
@@ -106,6 +131,7 @@ void Programm::SetzeStartwerte() {
     TastaturEingabe::Reset();
     Spiel::Reset();
     KlavierTyp::Reset();
+    TastenFeldTyp::Reset();
     MDI::Reset();
     ApiClass::Reset();
     ResetSprache();
@@ -121,6 +147,7 @@ void Programm::SetzeStartwerte() {
     DigitalAnzeige::Reset();
     Lektion::Reset();
     dialogs().clear();
+    ungeseheneDruecke = aufgeschobeneLoslasse = 0;
     Beendet = false;
 }
 
@@ -144,6 +171,7 @@ void Programm::StartUp(Gui& gui) {
     SetCurrentLanguage(Language[AktSprache]);
     DatenLaden();
     ChromaTyp::StartUp();
+    TastenFeldTyp::StartUp();
     NotenFenster::NotenBild = LadeBild("Noten.png", 60, 140, 18);
     Note::StartUp();
     MDI::FormLoad();
@@ -180,7 +208,7 @@ void Programm::HandleEvent(const Event& event) {
             Maus::MausY = event.y;
             break;
         case EventId::TimerTick:
-            TimerTickt();
+            Tick();
             break;
         case EventId::GadgetAction: {
             Gadget* window = AktivesFenster();

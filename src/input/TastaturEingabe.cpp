@@ -1,11 +1,58 @@
 #include "input/TastaturEingabe.h"
 
+#include <iostream>
+
+#include "exercise/Spiel.h"
+#include "exercise/SpielFenster.h"
 #include "platform/Events.h"
 
 int TastaturEingabe::MitKreuz = 0;
 int TastaturEingabe::MitBee = 0;
 
-void ScanTasten(int keyCode, int) {
-    if (keyCode == Key::Up) TastaturEingabe::MitKreuz = 1;
-    if (keyCode == Key::Down) TastaturEingabe::MitBee = 1;
+int TastaturEingabe::Buchstabe(int keyCode) {
+    switch (keyCode) {
+        case 'C':
+            return 1;
+        case 'D':
+            return 4;
+        case 'E':
+            return 7;
+        case 'F':
+            return 10;
+        case 'G':
+            return 13;
+        case 'A':
+            return 16;
+        case 'H':
+        case 'B':
+            return 19;
+        default:
+            return -1;
+    }
+}
+
+void ScanTasten(int keyCode, int down) {
+    using T = TastaturEingabe;
+    if (keyCode == Key::Down) {
+        T::MitBee = down;
+        if (down == 1) T::MitKreuz = 0;  // the arrow pressed last wins
+        return;
+    }
+    if (keyCode == Key::Up) {
+        T::MitKreuz = down;
+        if (down == 1) T::MitBee = 0;
+        return;
+    }
+    if (down == 0) return;
+    if (Spiel::SpielMode == 4) {
+        ScanWorte(keyCode);
+        return;
+    }
+    const int natural = T::Buchstabe(keyCode);
+    if (natural < 0) return;
+    SpielFenster::EmpfangeChroma(natural + T::MitKreuz - T::MitBee, 3);
+}
+
+void ScanWorte(int keyCode) {
+    std::cout << "word entry: not built yet, key " << keyCode << " dropped" << std::endl;
 }

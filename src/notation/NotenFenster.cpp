@@ -375,8 +375,11 @@ int NotenFenster::ScrollIt(int mode, int speed) {
         result = 0;
     } else {
         // The note to be answered eases in toward its resting place.
+        // With every note answered the write position takes the place of the asked note,
+        // so the answered notes scroll on and make room for the next one (taking 0 there
+        // would stop the staff for good once a note is answered before it comes to rest).
         const Note* first = firstActiveNote();
-        const int x = first ? static_cast<int>(first->X) : 0;
+        const int x = first ? static_cast<int>(first->X) : static_cast<int>(SchreibX);
         const int target = Spiel::SpielMode == 2 ? HeuteFirstX + 20 : 10;
         d = speed == SCHNELL ? static_cast<float>((x - target) / 5)
                              : static_cast<float>(x - target) / 50;

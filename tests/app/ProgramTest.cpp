@@ -147,6 +147,7 @@ TEST_F(Program, MouseEventsKeepTheSharedMouseState) {
     post(EventId::MouseDown, 2);
     EXPECT_EQ(Maus::MausLinks, 1);
     EXPECT_EQ(Maus::MausRechts, 1);
+    post(EventId::TimerTick);
     Maus::DragWer = 5;
     post(EventId::MouseUp, 1);
     EXPECT_EQ(Maus::MausLinks, 0);
@@ -154,6 +155,19 @@ TEST_F(Program, MouseEventsKeepTheSharedMouseState) {
     EXPECT_EQ(Maus::DragWer, 0);
     post(EventId::MouseUp, 2);
     EXPECT_EQ(Maus::MausRechts, 0);
+}
+
+TEST_F(Program, AQuickClickIsSeenByOneTick) {
+    startUp();
+    post(EventId::MouseDown, 1);
+    post(EventId::MouseUp, 1);
+    EXPECT_EQ(Maus::MausLinks, 1) << "released only after a tick has seen the press";
+    post(EventId::TimerTick);
+    EXPECT_EQ(Maus::MausLinks, 0);
+    post(EventId::MouseDown, 1);
+    post(EventId::TimerTick);
+    post(EventId::MouseUp, 1);
+    EXPECT_EQ(Maus::MausLinks, 0) << "a press a tick has seen is released at once";
 }
 
 Gadget* lastDialogSource = nullptr;

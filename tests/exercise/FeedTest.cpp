@@ -98,6 +98,17 @@ TEST_F(NoteFeed, ScrollingPracticeKeepsTheStaffFilled) {
     EXPECT_EQ((sum - TaktSumme) % 8, 0) << "the notes fill whole bars";
 }
 
+TEST_F(NoteFeed, ANoteAnsweredBeforeItComesToRestDoesNotStopTheStaff) {
+    useLesson({"22|25|28"});
+    menu(MDI::MENU_SINGLE);
+    for (int round = 0; round < 5; ++round) {
+        Note* note = waitForNote();
+        ASSERT_NE(note, nullptr) << "round " << round;
+        SpielFenster::EmpfangeNote(note->EchtMidi, 2);  // at once, still moving in
+    }
+    EXPECT_EQ(Spiel::SpielerRichtig, 5);
+}
+
 TEST_F(NoteFeed, TwoHandBarsPlaceTheLowerPartUnderTheUpper) {
     useLesson({"22|25|28|143|146|149", 3, 1});
     noteLang("4");

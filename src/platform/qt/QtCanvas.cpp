@@ -3,15 +3,21 @@
 #include <map>
 
 namespace {
+QImage tint(const QImage& original, const Colour& colour);
+
 // Converted copies of a picture, one per drawing colour.
 struct TintCache {
     QImage original;
     std::map<int, QImage> byColour;
-};
 
-int colourKey(const Colour& colour) {
-    return (colour.r << 16) | (colour.g << 8) | colour.b;
-}
+    // The picture in a drawing colour, made on first use.
+    const QImage& in(const Colour& colour) {
+        int key = (colour.r << 16) | (colour.g << 8) | colour.b;
+        auto found = byColour.find(key);
+        if (found == byColour.end()) found = byColour.emplace(key, tint(original, colour)).first;
+        return found->second;
+    }
+};
 
 QImage tint(const QImage& original, const Colour& colour) {
     if (colour.r == 255 && colour.g == 255 && colour.b == 255) return original;
@@ -104,13 +110,7 @@ const QImage& QtCanvas::tinted(const Image& image) {
                               .convertToFormat(QImage::Format_RGBA8888_Premultiplied);
         image.backendCache = cache;
     }
-    auto* cache = static_cast<TintCache*>(image.backendCache.get());
-    auto found = cache->byColour.find(colourKey(state_.colour));
-    if (found == cache->byColour.end())
-        found =
-            cache->byColour.emplace(colourKey(state_.colour), tint(cache->original, state_.colour))
-                .first;
-    return found->second;
+    return static_cast<TintCache*>(image.backendCache.get())->in(state_.colour);
 }
 
 void QtCanvas::image(const Image* image, float x, float y, int cell) {
@@ -168,13 +168,7 @@ const QImage& QtCanvas::tintedGlyph(const ImageFont::Glyph& glyph) {
         cache->original = white;
         glyph.backendCache = cache;
     }
-    auto* cache = static_cast<TintCache*>(glyph.backendCache.get());
-    auto found = cache->byColour.find(colourKey(state_.colour));
-    if (found == cache->byColour.end())
-        found =
-            cache->byColour.emplace(colourKey(state_.colour), tint(cache->original, state_.colour))
-                .first;
-    return found->second;
+    return static_cast<TintCache*>(glyph.backendCache.get())->in(state_.colour);
 }
 
 void QtCanvas::text(const std::string& text, float x, float y) {
