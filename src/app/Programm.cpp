@@ -96,8 +96,13 @@ void MouseUp(int button) {
     if (button == 2) Maus::MausRechts = 0;
 }
 
+// Opening the MIDI clients can take tens of milliseconds (no ALSA sequencer, a JACK
+// server that is not running), so they start once the first frame is on the screen.
+int midiStartNachTicks = 0;
+
 void Tick() {
     TimerTickt();
+    if (midiStartNachTicks > 0 && --midiStartNachTicks == 0) MIDI::StartUp();
     ungeseheneDruecke = 0;
     int loslasse = std::exchange(aufgeschobeneLoslasse, 0);
     for (int button = 1; button <= 3; ++button)
@@ -148,6 +153,7 @@ void Programm::SetzeStartwerte() {
     Lektion::Reset();
     dialogs().clear();
     ungeseheneDruecke = aufgeschobeneLoslasse = 0;
+    midiStartNachTicks = 0;
     Beendet = false;
 }
 
@@ -181,6 +187,7 @@ void Programm::StartUp(Gui& gui) {
     Runtime::random->seed(static_cast<uint32_t>(Runtime::millisecs()));
     AllesBeiResizeWindow();
     gui.activate(MDI::Canvas);
+    midiStartNachTicks = 2;  // the MIDI clients start once the first frame is shown
     std::cout << "start-up: ready after " << Runtime::millisecs() - start << " ms" << std::endl;
 }
 

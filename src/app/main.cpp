@@ -2,10 +2,12 @@
 
 #include "app/Programm.h"
 #include "platform/QtPlatform.h"
+#include "platform/midi/RtMidiTreiber.h"
 #include "platform/sdl/SdlAudioOutput.h"
 
 int main(int argc, char** argv) {
     SdlAudioOutput::install();
+    RtMidiTreiber::install();
     auto gui = makeQtGui(argc, argv);
     Programm::StartUp(*gui);
     Programm::EventLoop();

@@ -1,29 +1,55 @@
 #pragma once
-// The MIDI component as far as the program has it: the message builders of the sound
-// output, the one place every message leaves through, and the queue of received
-// messages. The ports themselves are installed from outside (a dropping output and an
-// input that receives nothing until then).
+// The program's connection to MIDI hardware: one output port for sound and instrument
+// selection, one input port for the MIDI keyboard the learner plays the answers on.
+// Ports are opened lazily, by the device names kept in the settings ("MidiOutDevice",
+// "MidiInDevice" in section "MIDI"); received messages are queued as small records for
+// the exercise and the settings dialog.
+//
+// Each side has a state: 0 no client yet, 1 a client but no port at the last count,
+// 2 ports exist but none is open, 3 a port is open. The clients come from the installed
+// MIDI system (MidiTreiber; RtMidi in the program).
 
 #include <list>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "sound/MidiInput.h"
 #include "sound/MidiMessageTyp.h"
 #include "sound/MidiOutput.h"
+#include "sound/MidiTreiber.h"
 
 class MIDI {
   public:
-    // Class-wide: the output port messages go to (a dropping one until a port is
-    // installed; the installed port is platform and survives Reset()).
-    static std::shared_ptr<MidiOutput> Ausgang;
-    // The input port messages come from (receives nothing until a port is installed).
-    static std::shared_ptr<MidiInput> Eingang;
-    // Received messages not yet consumed, oldest first.
-    static std::list<MidiMessageTyp> InMessages;
+    // Class-wide state.
+    static std::shared_ptr<MidiOutput> MidiOut;   // the output client; none before StartUp
+    static std::shared_ptr<MidiInput> MidiIn;     // the input client; none before StartUp
+    static int OutStarted, InStarted;             // state of each side, 0 to 3
+    static std::list<MidiMessageTyp> InMessages;  // received, not yet consumed, oldest first
+    // A side whose ports vanished between counting and opening tries once more at the
+    // next Send (output) or Receive (input).
+    static bool OutNochmal, InNochmal;
     // The last channel outside 1 to 16 that was reported (reported once, not per message).
     static int FalscherKanal;
+    // Said once until a port opens: messages are being dropped.
+    static bool VerwerfenGesagt;
+    // The MIDI system that makes the clients; platform, so it survives Reset().
+    static std::shared_ptr<MidiTreiber> Treiber;
 
-    // Sends three bytes through the output.
+    static constexpr const char* OUT_CLIENT = "RtMidi Output Client";
+    static constexpr const char* IN_CLIENT = "RtMidi Input Client";
+    static constexpr const char* OUT_PORT = "RtMidi Output";
+    static constexpr const char* IN_PORT = "RtMidi Input";
+    static constexpr int IN_QUEUE = 100;
+
+    // Creates the clients that do not exist yet and counts the ports of each side.
+    static void StartUp();
+    // (Re)opens the output or input port whose name equals `name` exactly; port 0 when
+    // no port has that name.
+    static void OutAuf(const std::string& name);
+    static void InAuf(const std::string& name);
+    // Sends three bytes; opens the output port named by "MidiOutDevice" first if none is
+    // open. Dropped while no port can be opened.
     static void Send(int byte0, int byte1, int byte2);
     // A Note On on channel `Kanal` (1 to 16): 0x8F + Kanal, Note, Volume. A channel
     // outside 1 to 16 sends on channel 1; a note or velocity outside 0 to 127 is not sent.
@@ -31,15 +57,26 @@ class MIDI {
     // A Program Change on channel `Kanal`: 0xBF + Kanal, Programm, 0 (the third byte is
     // sent although the message has one data byte). Channels as for SendNote.
     static void SendProgrammChange(int Kanal, int Programm);
-    // Starts the output side.
-    static void StartUp();
-    // Fetches at most one waiting message from the input and appends its record to
-    // InMessages. No type and no channel is filtered.
+    // Fetches at most one waiting message and appends its record to InMessages; opens the
+    // input port named by "MidiInDevice" first if none is open. No type and no channel is
+    // filtered.
     static void Receive();
+    // typ 0: removes and returns the oldest message. Otherwise removes messages from the
+    // front until one of that type, which it returns; if none matches, the last message
+    // removed. None when the list was empty.
+    static std::optional<MidiMessageTyp> GetNextMessage(int typ);
+    // The name of output or input port i; "" when that side has no ports or i is not
+    // below the port count.
+    static std::string ListOutDevices(int i);
+    static std::string ListInDevices(int i);
 
-    // Installs an output port; none installs the dropping one.
+    // Installs the MIDI system that makes the clients (none: the program has no MIDI).
+    static void SetzeTreiber(std::shared_ptr<MidiTreiber> treiber);
+    // Installs an output client as if StartUp had made it, and counts its ports; none
+    // drops the client (state 0).
     static void SetzeAusgang(std::shared_ptr<MidiOutput> ausgang);
-    // Installs an input port; none installs one that receives nothing.
+    // The same for the input client.
     static void SetzeEingang(std::shared_ptr<MidiInput> eingang);
+    // Back to the start values: no clients, both sides in state 0, no messages.
     static void Reset();
 };

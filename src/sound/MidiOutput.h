@@ -1,25 +1,27 @@
 #pragma once
-// Where the three-byte MIDI messages of the program go. The real output ports are the
-// MIDI component's; until one is installed, messages are dropped.
+// An output client of the MIDI system: it lists the ports it can send to, opens one of
+// them and sends three-byte messages through it. The MIDI component drives it; the
+// RtMidi client lives in platform/midi, tests use recording fakes.
+//
+// A client never throws: a failed operation answers 0, "" or false.
 
 #include <array>
 #include <cstdint>
-#include <memory>
+#include <string>
 
 class MidiOutput {
   public:
     virtual ~MidiOutput() = default;
-    // Creates the client and counts the ports; called before the first messages.
+    // Told on every start of the MIDI component.
     virtual void startUp() {}
-    // Sends one message; an output without an open port drops it.
+    // The number of ports at this moment (it may change between calls).
+    virtual int portCount() { return 1; }
+    // The name of port `index` as the MIDI system lists it; "" when there is no such port.
+    virtual std::string portName(int index) { return ""; }
+    // Opens port `index`, naming the client's own end `portName`; false when it cannot
+    // (the port has gone since it was counted, or the system refuses).
+    virtual bool openPort(int index, const std::string& portName) { return true; }
+    virtual void closePort() {}
+    // Sends one message through the open port.
     virtual void send(const std::array<uint8_t, 3>& bytes) = 0;
-};
-
-// Drops every message, and says so once on standard output.
-class DroppingMidiOutput : public MidiOutput {
-  public:
-    void send(const std::array<uint8_t, 3>& bytes) override;
-
-  private:
-    bool told_ = false;
 };

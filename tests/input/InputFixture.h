@@ -10,6 +10,7 @@
 #include "app/MDI.h"
 #include "app/Programm.h"
 #include "data/Daten.h"
+#include "exercise/ExerciseFixture.h"
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
 #include "input/Maus.h"
@@ -22,43 +23,15 @@
 #include "sound/SoundTyp.h"
 #include "support/TestSupport.h"
 
-class InputTest : public FreshProgramTest {
+class InputTest : public ExerciseTest {
   protected:
-    void SetUp() override {
-        FreshProgramTest::SetUp();
-        previousClock = Runtime::clock;
-        previousRandom = Runtime::random;
-        Runtime::clock = &clock;
-        Runtime::random = &dice;
-        clock.now = 100000;
-        ::testing::internal::CaptureStdout();
-        Programm::StartUp(gui);
-        ::testing::internal::GetCapturedStdout();
-    }
-    void TearDown() override {
-        Runtime::clock = previousClock;
-        Runtime::random = previousRandom;
-        FreshProgramTest::TearDown();
-    }
-
     // Lesson 1 of the working copy becomes current with these notes and staff set.
     void useLesson(const std::string& noten, int system = 1) {
-        writeFile(AppPfad + "Lektionen.ini",
-                  "[Lesen 1]\r\nName=Test\r\nNoten=" + noten +
-                      "\r\nSystem=" + std::to_string(system) +
-                      "\r\nTonart=0\r\nTranspose=0\r\nIntervall=99\r\nZweiHand=0\r\n"
-                      "SpielZeit=60\r\nMaxRichtig=10\r\nMaxFalsch=3\r\nLevel=1\r\n");
-        IniClass::UpdateIniFile(AppPfad + "Lektionen.ini");
-        LadeLektion(1, 0);
+        ExerciseTest::useLesson({noten, system});
     }
 
     void post(EventId id, int data = 0, int x = 0, int y = 0) {
         Programm::HandleEvent({id, nullptr, data, x, y});
-    }
-    void menu(int tag) { post(EventId::MenuAction, tag); }
-    void tick(int ms = 16) {
-        clock.advance(ms);
-        post(EventId::TimerTick);
     }
     void key(int code) {
         post(EventId::KeyDown, code);
@@ -110,10 +83,4 @@ class InputTest : public FreshProgramTest {
         }
         return note;
     }
-
-    HeadlessGui gui;
-    ManualClock clock;
-    MersenneRandom dice;
-    Clock* previousClock = nullptr;
-    RandomSource* previousRandom = nullptr;
 };
