@@ -67,33 +67,29 @@ TEST_F(PianoTest, KeysFollowTheKeyTableOnBothKindsOfKeyboard) {
         const char* name;
     };
     // A "C" keyboard of four octaves from C2 (36): C3 is column 7.
+    auto expectKeys = [this](const auto& rows) {
+        for (const Row& r : rows) {
+            const KlavierTyp* taste = key(r.midi);
+            ASSERT_NE(taste, nullptr) << r.midi;
+            EXPECT_EQ(taste->X, r.X) << r.midi;
+            EXPECT_EQ(taste->Xadd, r.Xadd) << r.midi;
+            EXPECT_EQ(taste->Typ, r.Typ) << r.midi;
+            EXPECT_EQ(taste->Name, r.name) << r.midi;
+        }
+    };
     KlavierTyp::Create(4, 36);
     const Row c[] = {{48, 7, 1, 0, "C-H#"},    {49, 7, 13, 2, "C#-Db"},  {50, 8, -2, 1, "D-D"},
                      {51, 8, 15, 2, "D#-Eb"},  {52, 9, 0, 1, "E-Fb"},    {53, 10, 1, 0, "F-E#"},
                      {54, 10, 13, 2, "F#-Gb"}, {55, 11, -2, 1, "G-G"},   {56, 11, 14, 2, "G#-Ab"},
                      {57, 12, -1, 1, "A-A"},   {58, 12, 15, 2, "A#-Bb"}, {59, 13, 0, 1, "H-Cb"},
                      {84, 28, 1, 0, "C-H#"}};
-    for (const Row& r : c) {
-        const KlavierTyp* taste = key(r.midi);
-        ASSERT_NE(taste, nullptr) << r.midi;
-        EXPECT_EQ(taste->X, r.X) << r.midi;
-        EXPECT_EQ(taste->Xadd, r.Xadd) << r.midi;
-        EXPECT_EQ(taste->Typ, r.Typ) << r.midi;
-        EXPECT_EQ(taste->Name, r.name) << r.midi;
-    }
+    expectKeys(c);
     // An "F" keyboard of three octaves from F2 (41): C3 is column 4.
     KlavierTyp::Create(3, 36);
     const Row f[] = {{41, 0, 1, 0, "F-E#"}, {42, 0, 13, 2, "F#-Gb"}, {44, 1, 14, 2, "G#-Ab"},
                      {47, 3, 0, 1, "H-Cb"}, {48, 4, 1, 0, "C-H#"},   {49, 4, 13, 2, "C#-Db"},
                      {52, 6, 0, 1, "E-Fb"}, {53, 7, 1, 0, "F-E#"},   {77, 21, 1, 0, "C-H#"}};
-    for (const Row& r : f) {
-        const KlavierTyp* taste = key(r.midi);
-        ASSERT_NE(taste, nullptr) << r.midi;
-        EXPECT_EQ(taste->X, r.X) << r.midi;
-        EXPECT_EQ(taste->Xadd, r.Xadd) << r.midi;
-        EXPECT_EQ(taste->Typ, r.Typ) << r.midi;
-        EXPECT_EQ(taste->Name, r.name) << r.midi;
-    }
+    expectKeys(f);
     // A pattern below C1 starts at C1.
     KlavierTyp::Create(4, 12);
     EXPECT_EQ(KlavierTyp::OktavTranspose, 24);
