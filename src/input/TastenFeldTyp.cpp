@@ -15,9 +15,10 @@
 
 std::shared_ptr<Image> TastenFeldTyp::Bild;
 int TastenFeldTyp::X = 770;
-// At scale 0.7 the field is 506 pixels high: from y 180 it fits a 700-pixel window,
-// where from 270 its lowest row (the Cs) would hang below the window.
-int TastenFeldTyp::Y = 180;
+// At scale 0.7 the field is 506 pixels high. From y 220 it starts just below the
+// counters and its lowest row of caps (the Cs) ends at y 683, inside a 700-pixel window;
+// from 270 that row would hang below the window.
+int TastenFeldTyp::Y = 220;
 float TastenFeldTyp::Scale = 1.0f;
 bool TastenFeldTyp::HatButtons = false;
 std::array<ButtonTyp, 21> TastenFeldTyp::Button;
@@ -35,7 +36,7 @@ int TastenFeldTyp::DragY = 0;
 void TastenFeldTyp::Reset() {
     Bild.reset();
     X = 770;
-    Y = 180;
+    Y = 220;
     Scale = 1.0f;
     HatButtons = false;
     Button = {};
@@ -155,7 +156,7 @@ void TastenFeldTyp::StartUp() {
     Bild = LadeBild("Tastenfeld.png");
     if (!Bild) std::cout << "note-name buttons: no picture \"Tastenfeld.png\"" << std::endl;
     X = 770;
-    Y = 180;
+    Y = 220;
     Scale = 0.7f;
     for (int i = 0; i < 21; ++i) {
         Button[i] = ButtonTyp{};
