@@ -125,12 +125,6 @@ void RegistriereDialog(Gadget** window, void (*event)(Gadget* source)) {
     dialogs().push_back({window, event});
 }
 
-namespace {
-int clampInto(int position, int extent) {
-    return position < 10 ? 10 : std::min(position, extent - 10);
-}
-}  // namespace
-
 void Programm::SetzeStartwerte() {
     Maus::Reset();
     TastaturEingabe::Reset();
@@ -259,8 +253,8 @@ void AllesBeiResizeWindow() {
     gui.setShape(MDI::Canvas, 0, 0, breite, hoehe);
     gui.redraw(MDI::Canvas);
     KlemmeSpielFenster(breite, hoehe);
-    KlavierTyp::TastaturX = clampInto(KlavierTyp::TastaturX, breite);
-    KlavierTyp::TastaturY = clampInto(KlavierTyp::TastaturY, hoehe);
+    KlavierTyp::TastaturX = keepInsideWindow(KlavierTyp::TastaturX, breite);
+    KlavierTyp::TastaturY = keepInsideWindow(KlavierTyp::TastaturY, hoehe);
 }
 
 Gadget* AktivesFenster() {

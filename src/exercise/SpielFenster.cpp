@@ -31,13 +31,6 @@ std::shared_ptr<Lektion> aktLektion() {
     return Lektion::AktLektion;
 }
 
-int mainWindowWidth() {
-    return Ui::gui && Ui::mainWindow ? Ui::gui->shape(Ui::mainWindow).width : 1120;
-}
-int mainWindowHeight() {
-    return Ui::gui && Ui::mainWindow ? Ui::gui->shape(Ui::mainWindow).height : 700;
-}
-
 struct Fensterform {
     float scale;
     int notenBreit, x, y, breite, mitGruen;
@@ -68,10 +61,6 @@ int GetWortNote() {
 // The bar position in eighths after which the next note starts a new bar.
 int naechsteTaktPos(int taktPos, int lang) {
     return (taktPos + lang) % 8;
-}
-
-int clampPosition(int position, int extent) {
-    return position < 10 ? 10 : std::min(position, extent - 10);
 }
 
 // The active notes asked for: the first and the one after it.
@@ -280,13 +269,13 @@ void SpielFenster::Drag() {
     Haupt->FensterY += Maus::MausY - DragY;
     DragX = Maus::MausX;
     DragY = Maus::MausY;
-    KlemmeInsFenster(mainWindowWidth(), mainWindowHeight());
+    KlemmeInsFenster(Ui::mainWindowWidth(), Ui::mainWindowHeight());
 }
 
 void SpielFenster::KlemmeInsFenster(int breite, int hoehe) {
     if (!Haupt) return;
-    Haupt->FensterX = clampPosition(Haupt->FensterX, breite);
-    Haupt->FensterY = clampPosition(Haupt->FensterY, hoehe);
+    Haupt->FensterX = keepInsideWindow(Haupt->FensterX, breite);
+    Haupt->FensterY = keepInsideWindow(Haupt->FensterY, hoehe);
 }
 
 void SpielFenster::MeldeMidiMessage() {

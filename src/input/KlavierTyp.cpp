@@ -94,18 +94,6 @@ bool InLektion(int midi) {
     return Lektion::AktLektion && Lektion::AktLektion->IstInLektion(midi, 0, 0) != 0;
 }
 
-// Size of the main window's client area.
-int FensterBreite() {
-    return Ui::gui && Ui::mainWindow ? Ui::gui->shape(Ui::mainWindow).width : 1120;
-}
-int FensterHoehe() {
-    return Ui::gui && Ui::mainWindow ? Ui::gui->shape(Ui::mainWindow).height : 700;
-}
-
-int Klemme(int wert, int ausdehnung) {
-    return std::max(10, std::min(wert, ausdehnung - 10));  // the lower bound wins
-}
-
 std::shared_ptr<Image> Bild(const std::string& name) {
     std::shared_ptr<Image> bild = LadeBild(name);
     if (!bild) std::cout << "piano: the picture " << name << " is missing" << std::endl;
@@ -420,8 +408,8 @@ void KlavierTyp::Drag() {
         return;
     }
     if (Maus::DragWer != 1) return;
-    TastaturX = Klemme(TastaturX + Maus::MausX - DragX, FensterBreite());
-    TastaturY = Klemme(TastaturY + Maus::MausY - DragY, FensterHoehe());
+    TastaturX = keepInsideWindow(TastaturX + Maus::MausX - DragX, Ui::mainWindowWidth());
+    TastaturY = keepInsideWindow(TastaturY + Maus::MausY - DragY, Ui::mainWindowHeight());
     DragX = Maus::MausX;
     DragY = Maus::MausY;
 }

@@ -63,17 +63,6 @@ constexpr int kZeileAbstand = 80, kSpalteHub = 20, kKappeOben = 605, kKappeHoehe
 // Practice and examination name the buttons in this octave.
 constexpr int kOktaveOhneLernen = 1;
 
-int mainWindowWidth() {
-    return Ui::gui && Ui::mainWindow ? Ui::gui->shape(Ui::mainWindow).width : 1120;
-}
-int mainWindowHeight() {
-    return Ui::gui && Ui::mainWindow ? Ui::gui->shape(Ui::mainWindow).height : 700;
-}
-
-int keepInside(int position, int extent) {
-    return std::max(10, std::min(position, extent - 10));  // the lower bound wins
-}
-
 void ensureButtons() {
     if (!T::HatButtons) T::StartUp();
 }
@@ -330,6 +319,6 @@ void TastenFeldTyp::Drag() {
     Y += Maus::MausY - DragY;
     DragX = Maus::MausX;
     DragY = Maus::MausY;
-    X = keepInside(X, mainWindowWidth());
-    Y = keepInside(Y, mainWindowHeight());
+    X = keepInsideWindow(X, Ui::mainWindowWidth());
+    Y = keepInsideWindow(Y, Ui::mainWindowHeight());
 }

@@ -9,6 +9,11 @@ struct Ui {
     static Gui* gui;
     static Gadget* mainWindow;
     static Gadget* mainCanvasGadget;
+    // The main window's client size; 1120 x 700 before it exists.
+    static int mainWindowWidth() { return gui && mainWindow ? gui->shape(mainWindow).width : 1120; }
+    static int mainWindowHeight() {
+        return gui && mainWindow ? gui->shape(mainWindow).height : 700;
+    }
     static Canvas* mainCanvas() { return gui ? gui->canvasOf(mainCanvasGadget) : nullptr; }
     // The window that holds the gadget with the keyboard focus: from the focused gadget up
     // through its parents to the first window. None when nothing holds the focus.
