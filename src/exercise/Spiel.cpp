@@ -66,9 +66,7 @@ std::string Ueberschrift() {
 }
 
 void BeschrifteButtons() {
-    TastenFeldTyp::WieOftFalsch = 0;
-    TastenFeldTyp::IstFalsch.fill(0);
-    TastenFeldTyp::ShowAsRichtig = -1;
+    TastenFeldTyp::SetError(-1, 0);
     TastenFeldTyp::GueltigeOktaveFinden();
     if (!TastenFeldTyp::HatButtons) TastenFeldTyp::StartUp();
     int oktave = TastenFeldTyp::Oktave;

@@ -358,19 +358,13 @@ void SpielFenster::VergleichChroma(int chroma, int quelle) {
         richtig = zweite;
     if (!richtig) {
         WelcheWarFalsch(ChromaTyp::Midi(chroma), *erste, zweite ? *zweite : *erste);
-        TastenFeldTyp::WieOftFalsch += 1;
-        TastenFeldTyp::IstFalsch[s] = 1;
-        if (TastenFeldTyp::WieOftFalsch >= 2 && S::AktGrade == 2) {
-            const Note& gefragt = klingtMit(erste, zweite) ? *zweite : *erste;
-            TastenFeldTyp::ShowAsRichtig = gefragt.ChromaPos % 21;
-        }
+        const Note& gefragt = klingtMit(erste, zweite) ? *zweite : *erste;
+        TastenFeldTyp::SetError(chroma, gefragt.ChromaPos);
         return;
     }
     RichtigFuer(*richtig);
     if (quelle == 1) S::SpielerZeit += 300;
-    TastenFeldTyp::WieOftFalsch = 0;
-    TastenFeldTyp::IstFalsch.fill(0);
-    TastenFeldTyp::ShowAsRichtig = -1;
+    TastenFeldTyp::SetError(-1, 0);
 }
 
 void SpielFenster::RichtigOderFalsch(int richtig, int erwartet) {
