@@ -5,5 +5,5 @@ cd "$(dirname "$0")/.."
 scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
 export SDL_AUDIODRIVER=dummy
-cd build
+cd "${BUILD_DIR:-build}"
 ctest --output-on-failure -j "$(nproc)" "$@"
