@@ -111,7 +111,7 @@ TEST_F(WordExercise, ALessonWithoutWordsAsksNothingAndThePaperSaysSo) {
     menu(MDI::MENU_WORDS);
     const std::string out = ::testing::internal::GetCapturedStdout();
     EXPECT_NE(out.find("no word to ask"), std::string::npos) << out;
-    EXPECT_NE(NotenPapier::PapierText.find("keine W"), std::string::npos)
+    EXPECT_NE(NotenPapier::PapierText.find("Wörter zum Raten"), std::string::npos)
         << NotenPapier::PapierText;
     ticksFor(500);
     EXPECT_TRUE(SpielFenster::Haupt->Liste.empty());
@@ -132,7 +132,7 @@ TEST_F(WordExercise, WithoutAWordListNothingIsAsked) {
     ::testing::internal::GetCapturedStdout();
     ticksFor(300);
     EXPECT_TRUE(SpielFenster::Haupt->Liste.empty());
-    EXPECT_NE(NotenPapier::PapierText.find("keine W"), std::string::npos);
+    EXPECT_NE(NotenPapier::PapierText.find("Wörter zum Raten"), std::string::npos);
 }
 
 TEST_F(WordExercise, ABassStaffShowsTheLettersAsRestsOnTheLowerStaff) {
