@@ -124,6 +124,21 @@ TEST_F(WordExercise, ALessonWithoutWordsAsksNothingAndThePaperSaysSo) {
     EXPECT_EQ(NotenPapier::PapierText, vorher) << "another method puts the paper back";
 }
 
+TEST_F(WordExercise, LoadingAnotherLessonAsksItsOwnWords) {
+    useLesson({"22"});
+    menu(MDI::MENU_WORDS);
+    ASSERT_TRUE(Worte::LektionsListe.empty());
+    useLesson({"22|31|40"});  // C F H
+    EXPECT_FALSE(Worte::LektionsListe.empty());
+    for (const Worte& wort : Worte::LektionsListe)
+        for (const std::string& teil : wort.WortTeil)
+            if (teil[0] >= '0' && teil[0] <= '9')
+                EXPECT_TRUE(teil == "1" || teil == "10" || teil == "19") << wort.EchtWort;
+    EXPECT_EQ(NotenPapier::PapierText.find("Wörter zum Raten"), std::string::npos);
+    untilWordIsShown();
+    EXPECT_EQ(partsOnStaff(), Worte::AktFrageWort->WortTeil.size());
+}
+
 TEST_F(WordExercise, WithoutAWordListNothingIsAsked) {
     Worte::GesamtListe.clear();
     useLesson({kNaturals});
