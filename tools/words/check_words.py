@@ -200,8 +200,27 @@ def check_lessons(words: list[str], assets: pathlib.Path, errors: list[str],
                   f"sharp or flat{hands}")
         else:
             print(f"{f} {n:2} {name}: {low[3]}-{high[3]} valid, {low[1]}-{high[1]} asked over "
-                  f"{len(counts)} keys, at least {min(c[2] for c in counts if c[0] != 'C|D|E|F|G|A|H')} "
+                  f"{len(counts)} keys, at least {min(c[2] for c in counts if set(c[0].split('|')) - NATURALS)} "
                   f"with sharp or flat where the key has them{hands}")
+
+
+def self_test(errors: list[str]) -> None:
+    """The rule gives what the program gives (tests/lessons/WordTest.cpp has the same cases)."""
+    naturals = matching_order("C|D|E|F|G|A|H")
+    cases = [
+        (split_word("Abgas", naturals), (["16", "B", "13", "16", "S"], 0)),
+        (split_word("Fisch", matching_order("FIS|C|H")), (["11", "1", "19"], 1)),
+        (split_word("Aas", matching_order("A|AS")), (["16", "15"], 1)),
+        (split_word("Dampf", naturals), (["4", "16", "M", "P", "10"], 0)),
+        (split_word("Garten", naturals), None),
+        (len(thin([("A" * 3, [], 0)] * 50 + [("A" * 5, [], 0)] * 50)), 100),
+        (len(thin([("A" * 3, [], 0)] * 40 + [("A" * 4, [], 0)] * 40 + [("A" * 5, [], 0)] * 21)),
+         61),
+        (len(thin([("A" * 4, [], 1)] * 120 + [("A" * 7, [], 0)] * 30)), 120),
+    ]
+    for n, (got, wanted) in enumerate(cases, start=1):
+        if got != wanted:
+            errors.append(f"self test {n}: the rule gives {got}, not {wanted}")
 
 
 def main(argv: list[str]) -> int:
@@ -211,6 +230,7 @@ def main(argv: list[str]) -> int:
     dictionary = pathlib.Path(args[1]) if len(args) > 1 else DICTIONARY
     assets = root / "assets"
     errors: list[str] = []
+    self_test(errors)
     words = read_list(assets / "worte_D.lst", errors)
     print(f"worte_D.lst: {len(words)} words")
     if len(words) < MIN_WORDS:
