@@ -9,7 +9,7 @@ packages=(
   libsdl2-dev libvorbis-dev librtmidi-dev jackd2 libasound2-dev
   libcpp-httplib-dev libsqlite3-dev
   libgtest-dev googletest libbenchmark-dev
-  fonts-liberation2 fonts-dseg fonts-noto-core
+  fonts-liberation2 fonts-dseg fonts-noto-core wngerman
   xvfb xauth imagemagick xdotool
 )
 

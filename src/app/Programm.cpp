@@ -18,6 +18,7 @@
 #include "input/TastenFeldTyp.h"
 #include "lessons/Lektion.h"
 #include "lessons/LektionsDatei.h"
+#include "lessons/Worte.h"
 #include "music/ChromaTyp.h"
 #include "music/Tonart.h"
 #include "music/Transposer.h"
@@ -145,6 +146,7 @@ void Programm::SetzeStartwerte() {
     NotenPapier::Reset();
     DigitalAnzeige::Reset();
     Lektion::Reset();
+    Worte::Reset();
     dialogs().clear();
     ungeseheneDruecke = aufgeschobeneLoslasse = 0;
     midiStartNachTicks = 0;
@@ -170,6 +172,7 @@ void Programm::StartUp(Gui& gui) {
     gui.setTranslator(Lokalisiere);  // every caption is shown localized, now and after a switch
     SetCurrentLanguage(Language[AktSprache]);
     DatenLaden();
+    Worte::StartUp();
     ChromaTyp::StartUp();
     TastenFeldTyp::StartUp();
     NotenFenster::NotenBild = LadeBild("Noten.png", 60, 140, 18);

@@ -9,6 +9,7 @@
 #include "input/KlavierTyp.h"
 #include "input/TastenFeldTyp.h"
 #include "lessons/Lektion.h"
+#include "lessons/Worte.h"
 #include "music/ChromaTyp.h"
 #include "notation/DigitalFeld.h"
 #include "notation/NotenPapier.h"
@@ -150,6 +151,7 @@ void MidiEingang() {
 }  // namespace
 
 void SpielReset() {
+    if (S::SpielMode != 4) Worte::PapierZurueck();
     switch (S::SpielMode) {
         case 0:
             S::AktivInstrument = 0;
@@ -163,6 +165,7 @@ void SpielReset() {
         case 4:
             S::AktivInstrument = 0;
             S::AktGrade = 2;  // guess words is practice only
+            Worte::NurGueltige();
             break;
         default:
             break;
@@ -219,7 +222,9 @@ void Malen() {
         if (S::AktGrade == 1) {
             haupt.ScrollIt(NotenFenster::HINTEN, tempo);
         } else if (S::AktGrade == 2 || S::AktGrade == 3) {
-            if (haupt.ScrollIt(NotenFenster::VORNE, tempo) == 1) SpielFenster::AddNeueZufallNoten();
+            // A word is written whole, however long: the word source ends by itself.
+            if (haupt.ScrollIt(NotenFenster::VORNE, tempo) == 1 || S::SpielMode == 4)
+                SpielFenster::AddNeueZufallNoten();
         }
         haupt.Draw(*canvas);
     }

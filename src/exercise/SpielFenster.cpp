@@ -9,6 +9,7 @@
 #include "input/Maus.h"
 #include "input/TastenFeldTyp.h"
 #include "lessons/Lektion.h"
+#include "lessons/Worte.h"
 #include "music/ChromaTyp.h"
 #include "platform/Clock.h"
 #include "platform/Ui.h"
@@ -27,6 +28,9 @@ void (*ZweiHandMenu)(int) = [](int) {};
 namespace {
 using S = Spiel;
 
+// Room kept right of the last note of a word for its head and accidental, at scale 1.
+constexpr float kWortRechterRand = 60;
+
 std::shared_ptr<Lektion> aktLektion() {
     return Lektion::AktLektion;
 }
@@ -36,8 +40,8 @@ struct Fensterform {
     int notenBreit, x, y, breite, mitGruen;
 };
 
-// The staff window's shape for a method; none keeps the window as it is.
-bool FormFuerMethode(int methode, Fensterform& form) {
+// The staff window's shape for a method and staff set; none keeps the window as it is.
+bool FormFuerMethode(int methode, int systeme, Fensterform& form) {
     switch (methode) {
         case 1:
             form = {1.5f, 110, 50, 10, 150, 1};
@@ -46,16 +50,26 @@ bool FormFuerMethode(int methode, Fensterform& form) {
             form = {1.0f, 70, 10, 10, S::AktGrade == 1 ? 950 : 700, 1};
             return true;
         case 4:
-            form = {1.0f, 90, 10, 10, 1000, 0};
+            // As wide as the scrolling notes, so that the paper ends before the counters; a
+            // grand staff smaller, so that the word's letters end above the note paper.
+            form = {systeme == 3 ? 0.75f : 1.0f, 90, 10, 10, 700, 0};
             return true;
         default:
             return false;
     }
 }
 
-// The note the word exercise asks next; the word exercise is not built yet.
-int GetWortNote() {
-    return -1;
+// A word wider than the paper is drawn closer together once all of its notes are
+// written, so that all of them stay on the paper (a long word, or long notes).
+void PasseWortEin(NotenFenster& haupt) {
+    auto& liste = haupt.Liste;
+    if (liste.size() < 2) return;
+    const float grenze = static_cast<float>(haupt.FensterB) / haupt.Scale - kWortRechterRand;
+    const float erste = liste.front()->X, letzte = liste.back()->X;
+    if (letzte <= grenze || letzte <= erste || grenze <= erste) return;
+    const float faktor = (grenze - erste) / (letzte - erste);
+    for (const auto& note : liste) note->X = erste + (note->X - erste) * faktor;
+    haupt.SchreibX = erste + (haupt.SchreibX - erste) * faktor;
 }
 
 // The bar position in eighths after which the next note starts a new bar.
@@ -109,6 +123,7 @@ void SpielFenster::CreateIt(int x, int y) {
     Haupt = NotenFenster::CreateIt(x, y, 150, 300, 1.5f, 3, 0);
     Haupt->MitSchatten = Haupt->MitGruen = Haupt->MitWeissBlatt = 1;
     Note::HauptFenster = [] { return Haupt.get(); };
+    Worte::NaechstesWort = &SpielFenster::Reset;
     std::string user = IniClass::Lesen("", "Allgemein", "User");
     MausZeit = IniClass::Value("", user, "MausZeit");
 }
@@ -117,8 +132,8 @@ void SpielFenster::Reset() {
     if (!Haupt) return;
     Fensterform form;
     auto lektion = aktLektion();
-    if (FormFuerMethode(S::SpielMode, form)) {
-        int system = lektion ? lektion->System : 3;
+    const int system = lektion ? lektion->System : 3;
+    if (FormFuerMethode(S::SpielMode, system, form)) {
         int tonart = lektion ? lektion->Tonart : 0;
         Haupt = NotenFenster::CreateIt(form.x, form.y, form.breite, form.notenBreit, form.scale,
                                        system, tonart);
@@ -128,6 +143,9 @@ void SpielFenster::Reset() {
     }
     Haupt->HeuteFirstX = lektion && lektion->EnthaeltVorZeichen() ? 300 : 50;
     Haupt->ResetAll();
+    Lektion::WordDone = 0;
+    Lektion::AktWort.clear();
+    LosungWort.clear();
 }
 
 int ZufallNotenlang(int chroma) {
@@ -190,13 +208,17 @@ void SpielFenster::AddNeueZufallNoten() {
     }
     int c;
     if (S::SpielMode == 4) {
-        c = GetWortNote();
+        c = Lektion::GetWortNote();
         if (c == 95 && Haupt->Systeme == 2) c = 195;
     } else {
         c = Lektion::GetZufallnote(0, 0);
     }
     if (c == -1) return;
     Haupt->AddChromaNote(c, ZufallNotenlang(c), 1, 0);
+    const bool wortFertig =
+        Worte::AktFrageWort &&
+        Lektion::WordDone == static_cast<int>(Worte::AktFrageWort->WortTeil.size()) + 1;
+    if (S::SpielMode == 4 && wortFertig) PasseWortEin(*Haupt);
 }
 
 int SpielFenster::SucheViolinMidi(const std::list<std::shared_ptr<Note>>& liste, int position) {

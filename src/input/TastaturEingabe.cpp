@@ -1,9 +1,8 @@
 #include "input/TastaturEingabe.h"
 
-#include <iostream>
-
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
+#include "lessons/Worte.h"
 #include "platform/Events.h"
 
 int TastaturEingabe::MitKreuz = 0;
@@ -51,8 +50,4 @@ void ScanTasten(int keyCode, int down) {
     const int natural = T::Buchstabe(keyCode);
     if (natural < 0) return;
     SpielFenster::EmpfangeChroma(natural + T::MitKreuz - T::MitBee, 3);
-}
-
-void ScanWorte(int keyCode) {
-    std::cout << "word entry: not built yet, key " << keyCode << " dropped" << std::endl;
 }

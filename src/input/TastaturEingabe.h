@@ -18,7 +18,3 @@ struct TastaturEingabe {
 // their modifier; a note letter answers with its spelling (source 3, the computer
 // keyboard); in the word exercise every key goes to the word entry instead.
 void ScanTasten(int keyCode, int down);
-
-// The word entry of the word exercise. It arrives with the word exercise (and moves
-// there); until then it only says on standard output that the key went nowhere.
-void ScanWorte(int keyCode);

@@ -238,6 +238,8 @@ void Lektion::SendeAlle() const {
     }
     NotenFenster::VorTaktpos = 2;
     TaktSumme = 0;
+    AktWort.clear();
+    WordDone = 0;
 }
 
 void Lektion::SetAktLektion(std::shared_ptr<Lektion> lektion) {
@@ -264,4 +266,6 @@ void Lektion::Reset() {
     VorherigeWarSystem = 0;
     Katastrophe = 0;
     TaktSumme = 0;
+    AktWort.clear();
+    WordDone = 0;
 }

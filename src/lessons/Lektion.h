@@ -90,6 +90,20 @@ class Lektion {
     // gain lots), 1 answered `chroma` right (one extra lot goes), 0 nothing.
     static void ZufallAnpassen(int gespielt, int chroma, int modus);
 
+    // Class-wide state: the word being asked in the word exercise.
+    // The values of its parts joined by "|": a chroma value for a name, 95 for a letter.
+    static std::string AktWort;
+    // 0 a new word is needed; k (1 to parts + 1) the values before the k-th are handed out;
+    // 99 the word is complete.
+    static int WordDone;
+
+    // The next value of the asked word for the note feed: a chroma value, 95 for a letter
+    // that is no note name, or -1 (when the word is chosen, and once it is complete).
+    static int GetWortNote();
+    // Checks a typed answer: the right word clears the staff for the next one; any other
+    // answer changes nothing but shows a short sign.
+    static void Pruefewort(const std::string& antwort);
+
     static void Reset();
 };
 

@@ -50,6 +50,10 @@ int barStateIndex(int y, int system) {
     return system * 100 + y;
 }
 
+// One place of the asked word's letters at most, and the margin on either side.
+constexpr int kWortPlatz = 64;
+constexpr int kWortRand = 40;
+
 bool startsWithDigit(const std::string& text) {
     return !text.empty() && text[0] >= '0' && text[0] <= '9';
 }
@@ -84,7 +88,7 @@ void NotenFenster::ChangeWindow(int x, int y, int width, int systeme, int tonart
     Systeme = systeme;
     FensterH = static_cast<int>(Scale * (systeme == 3 ? 460 : 300));
     NotenY = systeme == 2 ? -160 : systeme == 3 ? 15 : 40;
-    if (Spiel::SpielMode == 4) FensterH += 300;  // room for the asked word
+    if (Spiel::SpielMode == 4) FensterH += WORT_ZEILE;  // room for the asked word
     if (x > 0) {
         FensterX = x;
         FensterY = y;
@@ -185,10 +189,10 @@ void NotenFenster::Draw(Canvas& canvas) {
     if (MitGruen == 1) drawGreenColumn(canvas);
     drawTexts(canvas);
     drawStaffLines(canvas);
+    drawAskedWord(canvas);
 
     canvas.setScale(Scale, Scale);
     canvas.setOrigin(NoteOriginX(), StaffOriginY());
-    drawAskedWord(canvas);
     drawNotes(canvas);
 
     clipToPaper(canvas);
@@ -262,30 +266,52 @@ void NotenFenster::drawStaffLines(Canvas& canvas) const {
         canvas.rect(-3, 70 * Scale, 2, static_cast<float>(SystemDistanz + 80) * Scale);
 }
 
-// The letters of the asked word: a line for every part, the letters no note name covers
-// printed on it, and the answer typed so far over them.
+// The letters of the asked word, one place per letter: a line under each, the letters
+// that no note name covers printed on their lines, and the answer typed so far over them
+// (red for a moment after Return on a wrong answer). Places narrow for a long word so that
+// all of it stays on the paper.
 void NotenFenster::drawAskedWord(Canvas& canvas) const {
     if (Spiel::SpielMode != 4 || !FrageWort) return;
     std::optional<FrageWortBild> wort = FrageWort();
     if (!wort) return;
+    struct Platz {
+        char buchstabe;
+        bool zeigen;  // a letter that stands as a rest: it is printed
+    };
+    std::vector<Platz> plaetze;
+    for (size_t i = 0; i < wort->Teile.size(); ++i) {
+        const std::string& text = i < wort->Texte.size() ? wort->Texte[i] : wort->Teile[i];
+        for (char c : text) plaetze.push_back({c, !startsWithDigit(wort->Teile[i])});
+    }
+    const size_t anzahl = std::max(plaetze.size(), wort->Loesung.size());
+    if (anzahl == 0) return;
+    const int breite =
+        std::min(kWortPlatz, (EchtFensterB - 2 * kWortRand) / static_cast<int>(anzahl));
+    canvas.setOrigin(0, 0);
+    canvas.setScale(1, 1);
     canvas.setFont(ArialRiesig.get());
-    auto centred = [&](const std::string& text, int x, int y) {
+    auto centred = [&](const std::string& text, size_t platz, int y) {
+        const int x = FensterX + kWortRand + breite * static_cast<int>(platz) + breite / 2;
         canvas.text(text, static_cast<float>(x - canvas.textWidth(text) / 2),
                     static_cast<float>(y));
     };
-    for (size_t i = 0; i < wort->Teile.size(); ++i) {
-        const int x = FensterX + 60 + 80 * static_cast<int>(i);
-        const int yLine = FensterY + FensterH - 165;
-        const int yLetter = FensterY + FensterH - 170;
-        canvas.setColour(111, 111, 111);
-        centred("_", x, yLine);
-        if (!startsWithDigit(wort->Teile[i])) {
-            canvas.setColour(222, 222, 222);
-            centred(wort->Teile[i], x, yLetter);
+    const int yLinie = FensterY + FensterH - 165;
+    const int yBuchstabe = FensterY + FensterH - 170;
+    for (size_t i = 0; i < anzahl; ++i) {
+        if (i < plaetze.size()) {
+            canvas.setColour(111, 111, 111);
+            centred("_", i, yLinie);
+            if (plaetze[i].zeigen) {
+                canvas.setColour(170, 170, 170);  // light, yet readable on the paper
+                centred(std::string(1, plaetze[i].buchstabe), i, yBuchstabe);
+            }
         }
         if (i < wort->Loesung.size()) {
-            canvas.setColour(2, 2, 2);
-            centred(wort->Loesung.substr(i, 1), x, yLetter);
+            if (wort->Falsch)
+                canvas.setColour(200, 30, 30);
+            else
+                canvas.setColour(2, 2, 2);
+            centred(wort->Loesung.substr(i, 1), i, yBuchstabe);
         }
     }
 }

@@ -18,10 +18,14 @@
 #include "platform/Image.h"
 
 // What the word exercise shows under the staff: the parts of the asked word (a spelling
-// index as decimal text, or a letter no note name covers) and the answer typed so far.
+// index as decimal text, or a letter no note name covers), the letters each part stands
+// for ("FIS", "C", "H"), the answer typed so far, and whether Return was just pressed on a
+// wrong answer.
 struct FrageWortBild {
     std::vector<std::string> Teile;
+    std::vector<std::string> Texte;
     std::string Loesung;
+    bool Falsch = false;
 };
 
 class NotenFenster {
@@ -30,6 +34,7 @@ class NotenFenster {
     static constexpr int HINTEN = 1;  // scroll mode of learn and see
     static constexpr int SCHNELL = 1;
     static constexpr int SCHLUSSEL_BREIT = 60;  // clef area at scale 1; the signature follows
+    static constexpr int WORT_ZEILE = 140;      // room under the staff for the asked word's letters
 
     // Class-wide state.
     static std::shared_ptr<Image> NotenBild;  // "Noten.png", 18 cells of 60 x 140

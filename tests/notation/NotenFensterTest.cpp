@@ -116,8 +116,8 @@ TEST_F(NotenFensterTest, WindowShapeFollowsStavesScaleAndMethod) {
                                     {2, 2, 0, 1.0f, 300, -160, 850},
                                     {3, 11, 0, 1.0f, 460, 15, 910},
                                     {3, 11, 0, 1.5f, 690, 15, 1005},
-                                    {1, 0, 4, 1.0f, 600, 40, 810},
-                                    {3, 0, 4, 1.0f, 760, 15, 810}}) {
+                                    {1, 0, 4, 1.0f, 440, 40, 810},
+                                    {3, 0, 4, 1.0f, 600, 15, 810}}) {
         Spiel::SpielMode = c.mode;
         auto staff = NotenFenster::CreateIt(10, 20, 700, 70, c.scale, c.systeme, c.tonart);
         EXPECT_EQ(staff->FensterH, c.hoehe);
@@ -450,30 +450,72 @@ TEST_F(NotenFensterTest, TextsStandAtTheirPlaces) {
 
 TEST_F(NotenFensterTest, TheWordExerciseShowsTheAskedWord) {
     Spiel::SpielMode = 4;
-    auto staff = NotenFenster::CreateIt(10, 10, 1000, 90, 1.0f, 1, 0);
+    auto staff = NotenFenster::CreateIt(10, 10, 700, 90, 1.0f, 1, 0);
+    EXPECT_EQ(staff->FensterH, 300 + NotenFenster::WORT_ZEILE);
     RecordingCanvas before;
     staff->Draw(before);
     EXPECT_TRUE(callsOf(before, DrawCall::Text, "_").empty());
 
+    // Abgas with C D E F G A H: A, B, G, A, S; B and S stand as rests.
     NotenFenster::FrageWort = [] {
-        return std::optional<FrageWortBild>(FrageWortBild{{"16", "B", "13"}, "AB"});
+        return std::optional<FrageWortBild>(
+            FrageWortBild{{"16", "B", "13", "16", "S"}, {"A", "B", "G", "A", "S"}, "AB", false});
     };
     RecordingCanvas canvas;
     staff->Draw(canvas);
     auto lines = callsOf(canvas, DrawCall::Text, "_");
-    ASSERT_EQ(lines.size(), 3u);
-    for (size_t i = 0; i < 3; ++i) {
-        EXPECT_NEAR(lines[i].x + lines[i].width / 2, 10 + 60 + 80 * i, 0.5f);
-        EXPECT_FLOAT_EQ(lines[i].y, 10 + 600 - 165);
+    ASSERT_EQ(lines.size(), 5u);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_NEAR(lines[i].x + lines[i].width / 2, 10 + 40 + 64 * i + 32, 0.5f);
+        EXPECT_FLOAT_EQ(lines[i].y, 10 + staff->FensterH - 165);
         EXPECT_EQ(lines[i].state.colour, (Colour{111, 111, 111}));
+        EXPECT_FLOAT_EQ(lines[i].state.originX, 0) << "placed on the canvas, not the staff";
+        EXPECT_FLOAT_EQ(lines[i].state.scaleX, 1);
     }
     auto letters = callsOf(canvas, DrawCall::Text, "B");
     ASSERT_EQ(letters.size(), 2u);  // the uncovered letter, and the typed answer over it
-    EXPECT_EQ(letters[0].state.colour, (Colour{222, 222, 222}));
+    EXPECT_EQ(letters[0].state.colour, (Colour{170, 170, 170}));
     EXPECT_EQ(letters[1].state.colour, (Colour{2, 2, 2}));
-    EXPECT_FLOAT_EQ(letters[1].y, 10 + 600 - 170);
-    EXPECT_EQ(callsOf(canvas, DrawCall::Text, "A").size(), 1u);
+    EXPECT_FLOAT_EQ(letters[1].y, 10 + staff->FensterH - 170);
+    EXPECT_EQ(callsOf(canvas, DrawCall::Text, "S").size(), 1u);
+    EXPECT_EQ(callsOf(canvas, DrawCall::Text, "A").size(), 1u) << "a name is not printed";
     EXPECT_TRUE(callsOf(canvas, DrawCall::Text, "16").empty());
+}
+
+TEST_F(NotenFensterTest, EveryTypedLetterIsShownAndAWrongAnswerTurnsRed) {
+    Spiel::SpielMode = 4;
+    auto staff = NotenFenster::CreateIt(10, 10, 700, 90, 1.0f, 1, 0);
+    // Fisch with FIS, C, H: three parts, five places; seven letters typed.
+    NotenFenster::FrageWort = [] {
+        return std::optional<FrageWortBild>(
+            FrageWortBild{{"11", "1", "19"}, {"FIS", "C", "H"}, "FISCHXY", true});
+    };
+    RecordingCanvas canvas;
+    staff->Draw(canvas);
+    EXPECT_EQ(callsOf(canvas, DrawCall::Text, "_").size(), 5u);
+    for (const char* letter : {"F", "I", "S", "C", "H", "X", "Y"}) {
+        auto typed = callsOf(canvas, DrawCall::Text, letter);
+        ASSERT_EQ(typed.size(), 1u) << letter;
+        EXPECT_EQ(typed[0].state.colour, (Colour{200, 30, 30})) << letter;
+    }
+    auto last = callsOf(canvas, DrawCall::Text, "Y");
+    EXPECT_LT(last[0].x + last[0].width, 10 + staff->EchtFensterB) << "inside the paper";
+}
+
+TEST_F(NotenFensterTest, ALongWordNarrowsItsPlacesToStayOnThePaper) {
+    Spiel::SpielMode = 4;
+    auto staff = NotenFenster::CreateIt(10, 10, 700, 90, 1.0f, 1, 0);
+    NotenFenster::FrageWort = [] {
+        FrageWortBild bild;
+        for (int i = 0; i < 20; ++i) bild.Teile.push_back("X"), bild.Texte.push_back("X");
+        return std::optional<FrageWortBild>(bild);
+    };
+    RecordingCanvas canvas;
+    staff->Draw(canvas);
+    auto lines = callsOf(canvas, DrawCall::Text, "_");
+    ASSERT_EQ(lines.size(), 20u);
+    EXPECT_LT(lines.back().x + lines.back().width, 10 + staff->EchtFensterB);
+    EXPECT_GT(lines[1].x - lines[0].x, 30) << "places stay apart";
 }
 
 TEST_F(NotenFensterTest, MissingPicturesAndFontsDrawNoImagesAndNeverCrash) {

@@ -6,13 +6,16 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/MDI.h"
 #include "app/Programm.h"
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
 #include "lessons/LektionsDatei.h"
+#include "lessons/Worte.h"
 #include "platform/Clock.h"
+#include "platform/Events.h"
 #include "platform/QtPlatform.h"
 #include "platform/Ui.h"
 #include "platform/qt/QtCanvas.h"
@@ -67,6 +70,31 @@ void saveMenus(const std::string& folder, const std::string& name) {
 
 void menu(int tag) {
     Programm::HandleEvent({EventId::MenuAction, nullptr, tag});
+}
+
+// Asks one word of the current lesson's valid words in the word exercise, and types the
+// first `typed` letters of it (a wrong letter last when `wrongReturn`, then Return).
+void askWord(const std::string& word, size_t typed, bool wrongReturn) {
+    Worte::NurGueltige();
+    std::vector<Worte> only;
+    for (const Worte& w : Worte::LektionsListe)
+        if (w.EchtWort == word) only.push_back(w);
+    if (only.empty()) {
+        std::printf("exerciseshots: %s is no word of this lesson\n", word.c_str());
+        return;
+    }
+    Worte::LektionsListe = only;
+    SpielFenster::Reset();
+    ticks(1500);
+    for (size_t i = 0; i < typed && i < word.size(); ++i) {
+        Programm::HandleEvent({EventId::KeyDown, nullptr, word[i]});
+        Programm::HandleEvent({EventId::KeyUp, nullptr, word[i]});
+    }
+    if (wrongReturn) {
+        Programm::HandleEvent({EventId::KeyDown, nullptr, 'X'});
+        Programm::HandleEvent({EventId::KeyDown, nullptr, Key::Return});
+    }
+    ticks(100);
 }
 
 // Answers the asked note rightly, or wrongly by a semitone.
@@ -129,6 +157,40 @@ int main(int argc, char** argv) {
     ticks(400);
     save(folder, "learn-and-see");
 
+    menu(MDI::MENU_WORDS);
+    askWord("SCHACHTEL", 4, false);  // lesson 5: one octave of the treble staff
+    save(folder, "words-treble");
+    askWord("FAHRGAST", 5, true);
+    save(folder, "words-treble-wrong");
+
+    LadeLektion(16, 0);  // G major in the treble staff
+    menu(MDI::MENU_WORDS);
+    askWord("HAIFISCH", 0, false);
+    save(folder, "words-sharp");
+
+    LadeLektion(17, 0);  // F major in the bass staff
+    menu(MDI::MENU_WORDS);
+    askWord("BADEGAST", 5, false);
+    save(folder, "words-bass");
+    LadeLektion(6, 0);  // one octave of the bass staff
+    menu(MDI::MENU_WORDS);
+    askWord("DACHDECKER", 0, false);
+    save(folder, "words-bass-naturals");
+
+    LadeLektion(22, 0);  // a grand staff lesson
+    menu(MDI::MENU_WORDS);
+    askWord("GESCHICHTE", 2, false);
+    save(folder, "words-grand-staff");
+
+    LadeLektion(1, 0);  // C to G: the paper says when a lesson has no words
+    Worte::LektionsListe.clear();
+    Worte::GesamtListe = {"Xylophon"};
+    menu(MDI::MENU_WORDS);
+    ticks(1000);
+    save(folder, "words-none");
+    Worte::GesamtListe = LadeWortListe();
+
+    LadeLektion(5, 0);
     menu(MDI::MENU_COMPETITION);
     ticks(2100);
     save(folder, "examination-countdown");

@@ -283,6 +283,8 @@ VOCABULARY = [
     ("System", "Code analysis"),
     ("Teacher", "Settings: teacher page"),
     ("Test", "Settings: output page"),
+    ("This lesson has no words to guess. Please choose another lesson.", "Note paper: word exercise"),
+    ("This lesson has no words to guess. Please choose another lesson.", "Note paper: word exercise"),
     ("This note is named", "Exercise: learn and see"),
     ("Time", "Exercise counters"),
     ("Treble", "Code analysis"),

@@ -230,10 +230,11 @@ void learnAndSee(Canvas& canvas) {
 
 void wordExercise(Canvas& canvas) {
     practice(4);
-    auto staff = staffWindow(10, 10, 1000, 90, 1.0f, 1, 0);
+    auto staff = staffWindow(10, 10, 700, 90, 1.0f, 1, 0);
     staff->MitGruen = 0;  // as the word exercise has it
     NotenFenster::FrageWort = [] {
-        return std::optional<FrageWortBild>(FrageWortBild{{"16", "B", "13", "16", "S"}, "AB"});
+        return std::optional<FrageWortBild>(
+            FrageWortBild{{"16", "B", "13", "16", "S"}, {"A", "B", "G", "A", "S"}, "AB", false});
     };
     writeBars(*staff, {{{treble(A, NATURAL, 4), 2},
                         {95, 2},
