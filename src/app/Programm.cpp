@@ -9,6 +9,7 @@
 #include "app/MDI.h"
 #include "data/Daten.h"
 #include "data/ZipArchive.h"
+#include "dialogs/LektionenBrowser.h"
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
 #include "i18n/Sprache.h"
@@ -145,6 +146,7 @@ void Programm::SetzeStartwerte() {
     NotenPapier::Reset();
     DigitalAnzeige::Reset();
     Lektion::Reset();
+    LektionenBrowser::Reset();
     dialogs().clear();
     ungeseheneDruecke = aufgeschobeneLoslasse = 0;
     midiStartNachTicks = 0;
