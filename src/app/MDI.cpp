@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/Programm.h"
+#include "dialogs/LektionenBrowser.h"
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
 #include "i18n/Sprache.h"
@@ -187,11 +188,11 @@ void MDI::MenuAction(int tag) {
     switch (tag) {
         case MENU_OPEN:
             Stopp();
-            notYet("the lesson browser");
+            LektionenBrowser::Show();
             break;
         case MENU_CHANGE:
             Stopp();
-            notYet("the lesson browser");
+            LektionenBrowser::ShowBooks();
             break;
         case MENU_CREATE:
             SwitchSomeMenus({MENU_OPEN, 0}, {0});

@@ -121,6 +121,12 @@ void WindowClose(Gadget* window) {
         ProgrammBeenden();
         return;
     }
+    if (window && window == LektionenBrowser::QuintenWindow) {  // back to the lesson browser
+        Ui::gui->setEnabled(LektionenBrowser::Window, true);
+        Ui::gui->setVisible(window, false);
+        Ui::gui->activate(LektionenBrowser::Window);
+        return;
+    }
     Ui::gui->setEnabled(MDI::Window, true);
     Ui::gui->setVisible(window, false);
     Ui::gui->activate(MDI::Canvas);
@@ -184,6 +190,7 @@ void Programm::StartUp(Gui& gui) {
     NotenFenster::NotenBild = LadeBild("Noten.png", 60, 140, 18);
     Note::StartUp();
     MDI::FormLoad();
+    LektionenBrowser::FormLoad();
     SpielFenster::CreateIt(10, 10);
     gui.startTicks(60);
     LadeLektion(1, 0);

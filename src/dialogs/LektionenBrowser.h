@@ -49,8 +49,6 @@ class LektionenBrowser {
     static void Show();
     static void ShowBooks();
     static void Event(Gadget* source);
-    // A key pressed while a browser window holds the focus; true when it was used.
-    static bool Taste(int keyCode);
 
     // Writes the preview page AppPfad + "Lektion.html" for item `nummer` of the list shown.
     static void HtmlAusBrowser(const std::string& nummer);

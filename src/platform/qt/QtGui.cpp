@@ -130,13 +130,18 @@ int mouseButton(Qt::MouseButton button) {
 
 class QtGui;
 
-// The client area of a window: a Return that no gadget took presses the default button.
+// The client area of a window: a Return that no gadget took presses the default button;
+// an Escape closes a tool window (a dialog) as its close box does.
 class ClientArea : public QWidget {
   public:
     using QWidget::QWidget;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Escape && window()->windowType() == Qt::Tool) {
+            window()->close();
+            return;
+        }
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
             for (QPushButton* button : findChildren<QPushButton*>()) {
                 if (button->isDefault() && button->isEnabled() && button->isVisible()) {
