@@ -15,8 +15,9 @@ namespace {
 constexpr float kScale = 1.0f;
 constexpr int kGross = 2;
 constexpr int kBreite = kLektionsBildBreite * kGross;
-constexpr int kNotenBreit = 80;  // note spacing at scale 1; a compact quarter moves 3/4 of it
-constexpr int kZeilenAbstand = 12;
+constexpr int kNotenBreit = 80;    // note spacing at scale 1; a compact quarter moves 3/4 of it
+constexpr int kZeilenAbstand = 6;  // between rows, in the picture's pixels
+constexpr int kRand = 16;          // paper kept above and below the ink, drawn large
 
 // Each written note once, in lesson order.
 std::vector<int> writtenNotes(const Lektion& lektion) {
@@ -75,6 +76,28 @@ std::shared_ptr<NotenFenster> staffRow(int y, int systeme, int tonart) {
     return row;
 }
 
+// The rows of a staff row's paper that hold ink (lines, notes, clefs), with a margin.
+struct InkBand {
+    int top, height;
+};
+InkBand inkBand(const PixelCanvas& canvas, int top, int height) {
+    const Colour paper{255, 245, 235};
+    auto inked = [&](int y) {
+        for (int x = 0; x < canvas.width(); x += 2) {
+            Colour c = canvas.pixel(x, y);
+            if (c.r + c.g + c.b < paper.r + paper.g + paper.b - 90) return true;
+        }
+        return false;
+    };
+    int first = top, last = top + height - 1;
+    while (first < last && !inked(first)) ++first;
+    while (last > first && !inked(last)) --last;
+    first = std::max(top + 2, first - kRand);
+    last = std::min(top + height - 3, last + kRand);
+    int band = (last - first + 1) / kGross * kGross;  // whole pixels once shrunk
+    return {first, std::max(kGross, band)};
+}
+
 int notesPerRow(const NotenFenster& row) {
     const float room = row.FensterB / kScale - 60;  // at scale 1, after the first note's place
     return std::max(1, 1 + static_cast<int>(room / (kNotenBreit * 0.75f)));
@@ -94,11 +117,12 @@ std::unique_ptr<PixelCanvas> ZeichneLektionsNoten(const Lektion& lektion) {
     auto probe = staffRow(1, systeme, lektion.Tonart);
     const int perRow = notesPerRow(*probe);
     const int rows = (static_cast<int>(noten.size()) + perRow - 1) / perRow;
-    const int rowHeight = probe->FensterH + kZeilenAbstand;
+    const int rowHeight = probe->FensterH;
     PixelCanvas gross(kBreite, rows * rowHeight);
     gross.clear({255, 255, 255});
+    std::vector<InkBand> bands;
     for (int r = 0; r < rows; ++r) {
-        auto row = staffRow(1 + r * rowHeight, systeme, lektion.Tonart);
+        auto row = staffRow(r * rowHeight, systeme, lektion.Tonart);
         NotenFenster* raw = row.get();
         Note::HauptFenster = [raw] { return raw; };
         for (int i = r * perRow; i < std::min<int>((r + 1) * perRow, noten.size()); ++i) {
@@ -107,11 +131,21 @@ std::unique_ptr<PixelCanvas> ZeichneLektionsNoten(const Lektion& lektion) {
             row->AddChromaNote(noten[i], 2, 1, 1);
         }
         row->Draw(gross);
+        bands.push_back(inkBand(gross, r * rowHeight, rowHeight));
     }
-    auto canvas = std::make_unique<PixelCanvas>(kLektionsBildBreite, rows * rowHeight / kGross);
+    int height = 0;
+    for (const InkBand& band : bands) height += band.height / kGross + kZeilenAbstand;
+    auto canvas = std::make_unique<PixelCanvas>(kLektionsBildBreite, height - kZeilenAbstand);
+    canvas->clear({255, 255, 255});
     canvas->setScale(1.0f / kGross, 1.0f / kGross);
     canvas->setBlend(Blend::Alpha);
-    canvas->image(gross.picture("lesson notes").get(), 0, 0);
+    std::shared_ptr<Image> bild = gross.picture("lesson notes");
+    int y = 0;
+    for (const InkBand& band : bands) {
+        canvas->imagePart(bild.get(), 0, static_cast<float>(y), kBreite,
+                          static_cast<float>(band.height), 0, band.top, kBreite, band.height);
+        y += band.height / kGross + kZeilenAbstand;
+    }
     return canvas;
 }
 
