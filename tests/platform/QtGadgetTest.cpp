@@ -166,6 +166,20 @@ TEST_F(QtGadgets, TheKeyFilterDropsKeysAndReturnPressesTheDefaultButton) {
     EXPECT_EQ(events[0].source, ready);
 }
 
+TEST_F(QtGadgets, EscapeClosesADialogButNotAPlainWindow) {
+    Gadget* dialog = gui->createWindow("Tool", 0, 0, 300, 200, nullptr,
+                                       WindowStyle::TitleBar | WindowStyle::ToolWindow);
+    gui->createGadget(GadgetClass::ListBox, 10, 10, 200, 100, dialog);
+    gui->createGadget(GadgetClass::TextField, 10, 10, 200, 30, window);
+    pressKey(widgetOf<QListWidget>(), Qt::Key_Escape, "");
+    auto events = posted();
+    ASSERT_EQ(events.size(), 1u) << "Escape in the dialog's list";
+    EXPECT_EQ(events[0].id, EventId::WindowClose);
+    EXPECT_EQ(events[0].source, dialog);
+    pressKey(widgetOf<QLineEdit>(), Qt::Key_Escape, "");
+    EXPECT_TRUE(posted().empty()) << "a window that is no dialog stays";
+}
+
 TEST_F(QtGadgets, TheCloseBoxPostsTheWindowsCloseEventAndLeavesItOpen) {
     gui->setVisible(window, true);
     for (QWidget* top : QApplication::topLevelWidgets())

@@ -11,8 +11,11 @@
 
 #include "app/MDI.h"
 #include "app/Programm.h"
+#include "data/Daten.h"
+#include "data/Files.h"
 #include "dialogs/LektionenBrowser.h"
 #include "platform/Clock.h"
+#include "platform/PixelCanvas.h"
 #include "platform/QtPlatform.h"
 #include "platform/Ui.h"
 
@@ -63,6 +66,32 @@ void closeAll() {
     Ui::gui->setVisible(B::Window, false);
 }
 
+// "Quinte.png" with the browser's own hit test laid over it: every pixel that picks a key
+// is tinted, and the edges of each box are drawn, so the boxes can be checked against the
+// keys the picture shows.
+void saveCircleBoxes() {
+    std::shared_ptr<Image> kreis = LadeBild("Quinte.png");
+    PixelCanvas canvas(kreis->width(), kreis->height());
+    canvas.setBlend(Blend::Alpha);
+    canvas.image(kreis.get(), 0, 0);
+    for (int y = 0; y < kreis->height(); ++y)
+        for (int x = 0; x < kreis->width(); ++x) {
+            const int box = B::Quintenwahl(x, y);
+            if (box == 0) continue;
+            const bool edge = B::Quintenwahl(x - 1, y) != box || B::Quintenwahl(x + 1, y) != box ||
+                              B::Quintenwahl(x, y - 1) != box || B::Quintenwahl(x, y + 1) != box;
+            canvas.setColour(edge ? 220 : 40, edge ? 0 : 200, edge ? 0 : 40);
+            canvas.setAlpha(edge ? 1.0f : 0.18f);
+            canvas.rect(static_cast<float>(x), static_cast<float>(y), 1, 1);
+        }
+    const std::string file = folder + "/circle_boxes.png";
+    if (Files::writeBytes(file, canvas.png())) {
+        std::printf("wrote %s\n", file.c_str());
+    } else {
+        ++failures;
+    }
+}
+
 void shootLanguage(const std::string& sprache) {
     Programm::HandleEvent({EventId::MenuAction, nullptr, MDI::MENU_CHANGE});
     chooseItem(1);
@@ -96,6 +125,7 @@ int main(int argc, char** argv) {
     setenv("XDG_DATA_HOME", data.c_str(), 1);
     auto gui = makeQtGui(argc, argv);
     Programm::StartUp(*gui);
+    saveCircleBoxes();
     shootLanguage("de");
     MDI::SwitchSprache(0);
     shootLanguage("en");
