@@ -327,9 +327,9 @@ int LektionenBrowser::LetzterSchrittTonarten() {
     const std::string sektion = lessonSection(LastLektionauswahl);
     if (!leftOpen(sektion, "Tonart") && !leftOpen(sektion, "Transpose")) return 0;
     if (Ui::gui && Window && QuintenWindow) {
-        Ui::gui->setEnabled(Window, false);
         Ui::gui->setVisible(QuintenWindow, true);
         Ui::gui->activate(QuintenWindow);
+        Ui::gui->setEnabled(Window, false);
     }
     return 1;
 }

@@ -178,6 +178,15 @@ TEST_F(QtGadgets, EscapeClosesADialogButNotAPlainWindow) {
     EXPECT_EQ(events[0].source, dialog);
     pressKey(widgetOf<QLineEdit>(), Qt::Key_Escape, "");
     EXPECT_TRUE(posted().empty()) << "a window that is no dialog stays";
+
+    Gadget* picture = gui->createWindow("Picture", 0, 0, 300, 200, nullptr,
+                                        WindowStyle::TitleBar | WindowStyle::ToolWindow);
+    gui->createGadget(GadgetClass::Panel, 0, 0, 300, 200, picture);
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->windowTitle() == "Picture") pressKey(top, Qt::Key_Escape, "");
+    events = posted();
+    ASSERT_EQ(events.size(), 1u) << "Escape in a dialog where nothing takes the focus";
+    EXPECT_EQ(events[0].source, picture);
 }
 
 TEST_F(QtGadgets, TheCloseBoxPostsTheWindowsCloseEventAndLeavesItOpen) {

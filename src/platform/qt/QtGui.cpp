@@ -130,18 +130,13 @@ int mouseButton(Qt::MouseButton button) {
 
 class QtGui;
 
-// The client area of a window: a Return that no gadget took presses the default button;
-// an Escape closes a tool window (a dialog) as its close box does.
+// The client area of a window: a Return that no gadget took presses the default button.
 class ClientArea : public QWidget {
   public:
     using QWidget::QWidget;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override {
-        if (event->key() == Qt::Key_Escape && window()->windowType() == Qt::Tool) {
-            window()->close();
-            return;
-        }
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
             for (QPushButton* button : findChildren<QPushButton*>()) {
                 if (button->isDefault() && button->isEnabled() && button->isVisible()) {
@@ -244,6 +239,15 @@ class MainWindow : public QMainWindow {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // An Escape that no gadget took closes a tool window (a dialog) as its close box does,
+    // also when nothing in it can hold the focus.
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Escape && windowType() == Qt::Tool) {
+            close();
+            return;
+        }
+        QMainWindow::keyPressEvent(event);
+    }
 
   private:
     QtGui& gui_;
