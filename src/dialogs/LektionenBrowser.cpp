@@ -280,6 +280,8 @@ void LektionenBrowser::HtmlAusBrowser(const std::string& nummer) {
         else if (!lessonValue(lessonSection(lektion), "Name").empty())
             seitenExtras.hinweis =
                 htmlText(Lokalisiere("{{This lesson has no notes to practise}}"));
+        else
+            seitenExtras.hinweis = htmlText(Lokalisiere("{{No lesson at this level}}"));
     }
     std::string seite;
     for (const std::string& zeile : Files::lines(*text))

@@ -221,6 +221,19 @@ TEST_F(BrowserTest, ALessonWithoutNotesIsNotOfferedForLoading) {
     EXPECT_TRUE(gui.isReachable(B::Button[B::BUT_OK]));
 }
 
+TEST_F(BrowserTest, AFilterThatLeavesNoLessonSaysSoAndOffersNothing) {
+    chooseBook(1);
+    writeFile(lessonFile(), "[Lesen 1]\r\nName=Leicht\r\nNoten=22\r\nLevel=1\r\n");
+    IniClass::UpdateIniFile(lessonFile());
+    click(B::BUT_EXP);
+    EXPECT_EQ(gui.itemCount(B::ListBox), 0);
+    EXPECT_FALSE(gui.isReachable(B::Button[B::BUT_OK]));
+    EXPECT_NE(page().find("keine Lektion"), std::string::npos);
+    click(B::BUT_ANF);
+    EXPECT_EQ(selected(), 1);
+    EXPECT_TRUE(gui.isReachable(B::Button[B::BUT_OK]));
+}
+
 TEST_F(BrowserTest, AnUnusableSavedBookKeepsTheLessonsAndOpensOnTheBooks) {
     struct Row {
         const char* buch;

@@ -304,6 +304,7 @@ VOCABULARY = [
     ("chosen on the circle of fifths", "Lesson browser: preview"),
     ("chosen with the buttons below", "Lesson browser: preview"),
     ("This lesson has no notes to practise", "Lesson browser: preview"),
+    ("No lesson at this level", "Lesson browser: preview"),
     ("C major", "Lesson browser: preview"),
     ("D flat major", "Lesson browser: preview"),
     ("D major", "Lesson browser: preview"),
