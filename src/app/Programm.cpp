@@ -9,6 +9,8 @@
 #include "app/MDI.h"
 #include "data/Daten.h"
 #include "data/ZipArchive.h"
+#include "dialogs/InfoFenster.h"
+#include "exercise/Bewertung.h"
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
 #include "i18n/Sprache.h"
@@ -151,6 +153,8 @@ void Programm::SetzeStartwerte() {
     NotenPapier::Reset();
     DigitalAnzeige::Reset();
     Lektion::Reset();
+    ResetBewertung();
+    InfoFenster::Reset();
     dialogs().clear();
     ungeseheneDruecke = aufgeschobeneLoslasse = 0;
     midiStartNachTicks = 0;
@@ -182,6 +186,7 @@ void Programm::StartUp(Gui& gui) {
     NotenFenster::NotenBild = LadeBild("Noten.png", 60, 140, 18);
     Note::StartUp();
     MDI::FormLoad();
+    InfoFenster::FormLoad();
     SpielFenster::CreateIt(10, 10);
     gui.startTicks(60);
     LadeLektion(1, 0);
