@@ -9,7 +9,9 @@
 #include "app/MDI.h"
 #include "data/Daten.h"
 #include "data/ZipArchive.h"
+#include "dialogs/InfoFenster.h"
 #include "dialogs/LektionenBrowser.h"
+#include "exercise/Bewertung.h"
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
 #include "i18n/Sprache.h"
@@ -159,6 +161,8 @@ void Programm::SetzeStartwerte() {
     DigitalAnzeige::Reset();
     Lektion::Reset();
     LektionenBrowser::Reset();
+    ResetBewertung();
+    InfoFenster::Reset();
     dialogs().clear();
     ungeseheneDruecke = aufgeschobeneLoslasse = 0;
     midiStartNachTicks = 0;
@@ -190,6 +194,7 @@ void Programm::StartUp(Gui& gui) {
     NotenFenster::NotenBild = LadeBild("Noten.png", 60, 140, 18);
     Note::StartUp();
     MDI::FormLoad();
+    InfoFenster::FormLoad();
     LektionenBrowser::FormLoad();
     SpielFenster::CreateIt(10, 10);
     gui.startTicks(60);
