@@ -4,6 +4,8 @@
 #include <string>
 
 #include "app/Programm.h"
+#include "dialogs/InfoFenster.h"
+#include "dialogs/LektionenBrowser.h"
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
 #include "i18n/Sprache.h"
@@ -187,11 +189,11 @@ void MDI::MenuAction(int tag) {
     switch (tag) {
         case MENU_OPEN:
             Stopp();
-            notYet("the lesson browser");
+            LektionenBrowser::Show();
             break;
         case MENU_CHANGE:
             Stopp();
-            notYet("the lesson browser");
+            LektionenBrowser::ShowBooks();
             break;
         case MENU_CREATE:
             SwitchSomeMenus({MENU_OPEN, 0}, {0});
@@ -236,7 +238,7 @@ void MDI::MenuAction(int tag) {
             Stopp();
             break;
         case MENU_ABOUT:
-            notYet("the information window");
+            InfoFenster::ShowAs(InfoFenster::SHOW_INFO, "info");
             break;
         case MENU_PARA:
             notYet("the settings dialog");
@@ -245,7 +247,7 @@ void MDI::MenuAction(int tag) {
             Ui::gui->openUrl(HomePage);
             break;
         case MENU_HELP:
-            notYet("the manual window");
+            InfoFenster::ShowAs(InfoFenster::SHOW_ANLEITUNG, "anleitung");
             break;
         case MENU_NAME:
             notYet("the name entry");

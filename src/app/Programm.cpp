@@ -9,6 +9,9 @@
 #include "app/MDI.h"
 #include "data/Daten.h"
 #include "data/ZipArchive.h"
+#include "dialogs/InfoFenster.h"
+#include "dialogs/LektionenBrowser.h"
+#include "exercise/Bewertung.h"
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
 #include "i18n/Sprache.h"
@@ -35,6 +38,7 @@
 #include "sound/SoundTyp.h"
 
 bool Programm::Beendet = false;
+Event Programm::AktuellesEvent;
 
 namespace {
 std::string jetztAlsText() {
@@ -64,6 +68,11 @@ void GibAnDialog(Gadget* window, Gadget* source) {
             return;
         }
     }
+}
+
+Gadget* FensterVon(Gadget* gadget) {
+    while (gadget && gadget->gadgetClass() != GadgetClass::Window) gadget = gadget->parent();
+    return gadget;
 }
 
 void KeyUp(int keyCode) {
@@ -115,6 +124,12 @@ void WindowClose(Gadget* window) {
         ProgrammBeenden();
         return;
     }
+    if (window && window == LektionenBrowser::QuintenWindow) {  // back to the lesson browser
+        Ui::gui->setEnabled(LektionenBrowser::Window, true);
+        Ui::gui->setVisible(window, false);
+        Ui::gui->activate(LektionenBrowser::Window);
+        return;
+    }
     Ui::gui->setEnabled(MDI::Window, true);
     Ui::gui->setVisible(window, false);
     Ui::gui->activate(MDI::Canvas);
@@ -147,10 +162,14 @@ void Programm::SetzeStartwerte() {
     DigitalAnzeige::Reset();
     Lektion::Reset();
     Worte::Reset();
+    LektionenBrowser::Reset();
+    ResetBewertung();
+    InfoFenster::Reset();
     dialogs().clear();
     ungeseheneDruecke = aufgeschobeneLoslasse = 0;
     midiStartNachTicks = 0;
     Beendet = false;
+    AktuellesEvent = {};
 }
 
 void Programm::StartUp(Gui& gui) {
@@ -178,6 +197,8 @@ void Programm::StartUp(Gui& gui) {
     NotenFenster::NotenBild = LadeBild("Noten.png", 60, 140, 18);
     Note::StartUp();
     MDI::FormLoad();
+    InfoFenster::FormLoad();
+    LektionenBrowser::FormLoad();
     SpielFenster::CreateIt(10, 10);
     gui.startTicks(60);
     LadeLektion(1, 0);
@@ -194,6 +215,7 @@ void Programm::EventLoop() {
 }
 
 void Programm::HandleEvent(const Event& event) {
+    AktuellesEvent = event;
     switch (event.id) {
         case EventId::KeyDown:
             ScanTasten(event.data, 1);
@@ -203,6 +225,8 @@ void Programm::HandleEvent(const Event& event) {
             break;
         case EventId::MouseDown:
             MouseDown(event.data);
+            if (event.source && event.source->gadgetClass() == GadgetClass::Panel)
+                GibAnDialog(FensterVon(event.source), event.source);
             break;
         case EventId::MouseUp:
             MouseUp(event.data);
@@ -221,6 +245,9 @@ void Programm::HandleEvent(const Event& event) {
         }
         case EventId::GadgetPaint:
             Malen();
+            break;
+        case EventId::GadgetSelect:
+            GibAnDialog(FensterVon(event.source), event.source);
             break;
         case EventId::WindowSize:
             AllesBeiResizeWindow();

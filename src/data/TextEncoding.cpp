@@ -119,3 +119,15 @@ std::string encodeStoredText(const std::string& utf8) {
     }
     return single;
 }
+
+std::string encodeWindows1252Html(const std::string& utf8) {
+    std::string single;
+    for (char32_t code : decodeUtf8(utf8)) {
+        int byte = windows1252Byte(code);
+        if (byte < 0)
+            single += "&#" + std::to_string(static_cast<uint32_t>(code)) + ";";
+        else
+            single += static_cast<char>(byte);
+    }
+    return single;
+}

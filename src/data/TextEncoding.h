@@ -12,6 +12,9 @@ std::string decodeStoredText(const std::string& bytes);
 // character has such a byte, otherwise UTF-8 without a byte-order mark, which
 // decodeStoredText reads back unchanged. Nothing is ever dropped or mangled.
 std::string encodeStoredText(const std::string& utf8);
+// Encodes UTF-8 text of an HTML page in Windows-1252; a character without such a byte
+// becomes a numeric character reference ("&#8364;" style), which every browser reads.
+std::string encodeWindows1252Html(const std::string& utf8);
 
 // Reads bytes that claim to be UTF-8 (the "utf8::" streams): a leading byte-order mark
 // is dropped; a byte that is not part of valid UTF-8 is taken as Windows-1252.
