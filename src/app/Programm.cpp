@@ -29,6 +29,7 @@
 #include "notation/NotenPapier.h"
 #include "platform/Clock.h"
 #include "platform/Ui.h"
+#include "resultcode/Geheim.h"
 #include "settings/ApiClass.h"
 #include "settings/IniClass.h"
 #include "sound/MIDI.h"
@@ -155,6 +156,7 @@ void Programm::SetzeStartwerte() {
     Lektion::Reset();
     ResetBewertung();
     InfoFenster::Reset();
+    Geheim::Reset();
     dialogs().clear();
     ungeseheneDruecke = aufgeschobeneLoslasse = 0;
     midiStartNachTicks = 0;
