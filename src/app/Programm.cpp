@@ -9,7 +9,10 @@
 #include "app/MDI.h"
 #include "data/Daten.h"
 #include "data/ZipArchive.h"
+#include "dialogs/Dialog.h"
 #include "dialogs/InfoFenster.h"
+#include "dialogs/InputFenster.h"
+#include "dialogs/QuestionFenster.h"
 #include "exercise/Bewertung.h"
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
@@ -37,6 +40,7 @@
 #include "sound/SoundTyp.h"
 
 bool Programm::Beendet = false;
+int Programm::NamensEingabeNachTicks = 0;
 Event Programm::AktuellesEvent;
 
 namespace {
@@ -112,6 +116,8 @@ int midiStartNachTicks = 0;
 void Tick() {
     TimerTickt();
     if (midiStartNachTicks > 0 && --midiStartNachTicks == 0) MIDI::StartUp();
+    if (Programm::NamensEingabeNachTicks > 0 && --Programm::NamensEingabeNachTicks == 0)
+        InputFenster::ShowAs(InputFenster::MODE_NAME);
     ungeseheneDruecke = 0;
     int loslasse = std::exchange(aufgeschobeneLoslasse, 0);
     for (int button = 1; button <= 3; ++button)
@@ -123,9 +129,7 @@ void WindowClose(Gadget* window) {
         ProgrammBeenden();
         return;
     }
-    Ui::gui->setEnabled(MDI::Window, true);
-    Ui::gui->setVisible(window, false);
-    Ui::gui->activate(MDI::Canvas);
+    DialogGeschlossen(window);
 }
 
 }  // namespace
@@ -156,10 +160,14 @@ void Programm::SetzeStartwerte() {
     Lektion::Reset();
     ResetBewertung();
     InfoFenster::Reset();
+    InputFenster::Reset();
+    QuestionFenster::Reset();
     Geheim::Reset();
     dialogs().clear();
+    ResetDialoge();
     ungeseheneDruecke = aufgeschobeneLoslasse = 0;
     midiStartNachTicks = 0;
+    Programm::NamensEingabeNachTicks = 0;
     Beendet = false;
     AktuellesEvent = {};
 }
@@ -188,6 +196,8 @@ void Programm::StartUp(Gui& gui) {
     NotenFenster::NotenBild = LadeBild("Noten.png", 60, 140, 18);
     Note::StartUp();
     MDI::FormLoad();
+    InputFenster::FormLoad();
+    QuestionFenster::FormLoad();
     InfoFenster::FormLoad();
     SpielFenster::CreateIt(10, 10);
     gui.startTicks(60);
@@ -196,6 +206,7 @@ void Programm::StartUp(Gui& gui) {
     AllesBeiResizeWindow();
     gui.activate(MDI::Canvas);
     midiStartNachTicks = 2;  // the MIDI clients start once the first frame is shown
+    Programm::NamensEingabeNachTicks = 1;
     std::cout << "start-up: ready after " << Runtime::millisecs() - start << " ms" << std::endl;
 }
 
