@@ -5,6 +5,7 @@
 
 #include <set>
 
+#include "data/Files.h"
 #include "dialogs/InfoFenster.h"
 #include "exercise/Bewertung.h"
 #include "exercise/ExerciseFixture.h"
@@ -164,6 +165,26 @@ TEST_F(InformationWindow, EveryAnchorOfTheManualsTableOfContentsExists) {
             ++links;
         }
         EXPECT_GE(links, 10) << "language " << sprache;
+    }
+}
+
+TEST_F(InformationWindow, EveryPictureAndStyleSheetOfTheShippedPagesLiesBesideThem) {
+    TranslateInfo();
+    for (const char* name : {"Anleitung.html", "Anleitung.en.html", "info.html"}) {
+        auto text = Files::readText(Files::resolveCase(AppPfad + name));
+        ASSERT_TRUE(text) << name;
+        int found = 0;
+        for (const char* attribute : {"src=\"", "href=\""}) {
+            for (auto at = text->find(attribute); at != std::string::npos;
+                 at = text->find(attribute, at + 1)) {
+                size_t start = at + std::string(attribute).size();
+                std::string file = text->substr(start, text->find('"', start) - start);
+                if (file.empty() || file[0] == '#') continue;
+                EXPECT_TRUE(Files::exists(AppPfad + file)) << file << " of " << name;
+                ++found;
+            }
+        }
+        EXPECT_GE(found, 2) << name;
     }
 }
 

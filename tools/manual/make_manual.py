@@ -346,7 +346,7 @@ def page(texts):
         "<title>%s</title></head>" % texts["title"],
         "<body>",
         "<a name=\"inhalt\"></a>",
-        "<p class=\"logo\" align=\"center\"><img src=\"logo.png\" width=\"390\" height=\"75\"></p>",
+        "<p class=\"logo\" align=\"center\"><img src=\"logo.png\"></p>",
         "<p>%s</p>" % texts["intro"],
         "<h2>%s</h2>" % texts["contents"],
         "<table class=\"inhalt\" width=\"100%\" cellpadding=\"6\"><tr><td><ol>",
