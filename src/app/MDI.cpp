@@ -6,6 +6,8 @@
 #include "app/Programm.h"
 #include "dialogs/InfoFenster.h"
 #include "dialogs/LektionenBrowser.h"
+#include "dialogs/InputFenster.h"
+#include "dialogs/QuestionFenster.h"
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
 #include "i18n/Sprache.h"
@@ -250,13 +252,13 @@ void MDI::MenuAction(int tag) {
             InfoFenster::ShowAs(InfoFenster::SHOW_ANLEITUNG, "anleitung");
             break;
         case MENU_NAME:
-            notYet("the name entry");
+            InputFenster::ShowAs(InputFenster::MODE_NAME);
             break;
         case MENU_CODE:
-            notYet("the teacher code entry");
+            InputFenster::ShowAs(InputFenster::MODE_CODE);
             break;
         case MENU_MAUSTEST:
-            notYet("the mouse test");
+            QuestionFenster::Show();
             break;
         default:
             break;

@@ -9,8 +9,11 @@
 #include "app/MDI.h"
 #include "data/Daten.h"
 #include "data/ZipArchive.h"
+#include "dialogs/Dialog.h"
 #include "dialogs/InfoFenster.h"
 #include "dialogs/LektionenBrowser.h"
+#include "dialogs/InputFenster.h"
+#include "dialogs/QuestionFenster.h"
 #include "exercise/Bewertung.h"
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
@@ -31,6 +34,7 @@
 #include "notation/NotenPapier.h"
 #include "platform/Clock.h"
 #include "platform/Ui.h"
+#include "resultcode/Geheim.h"
 #include "settings/ApiClass.h"
 #include "settings/IniClass.h"
 #include "sound/MIDI.h"
@@ -38,6 +42,7 @@
 #include "sound/SoundTyp.h"
 
 bool Programm::Beendet = false;
+int Programm::NamensEingabeNachTicks = 0;
 Event Programm::AktuellesEvent;
 
 namespace {
@@ -113,6 +118,8 @@ int midiStartNachTicks = 0;
 void Tick() {
     TimerTickt();
     if (midiStartNachTicks > 0 && --midiStartNachTicks == 0) MIDI::StartUp();
+    if (Programm::NamensEingabeNachTicks > 0 && --Programm::NamensEingabeNachTicks == 0)
+        InputFenster::ShowAs(InputFenster::MODE_NAME);
     ungeseheneDruecke = 0;
     int loslasse = std::exchange(aufgeschobeneLoslasse, 0);
     for (int button = 1; button <= 3; ++button)
@@ -130,9 +137,7 @@ void WindowClose(Gadget* window) {
         Ui::gui->activate(LektionenBrowser::Window);
         return;
     }
-    Ui::gui->setEnabled(MDI::Window, true);
-    Ui::gui->setVisible(window, false);
-    Ui::gui->activate(MDI::Canvas);
+    DialogGeschlossen(window);
 }
 
 }  // namespace
@@ -165,9 +170,14 @@ void Programm::SetzeStartwerte() {
     LektionenBrowser::Reset();
     ResetBewertung();
     InfoFenster::Reset();
+    InputFenster::Reset();
+    QuestionFenster::Reset();
+    Geheim::Reset();
     dialogs().clear();
+    ResetDialoge();
     ungeseheneDruecke = aufgeschobeneLoslasse = 0;
     midiStartNachTicks = 0;
+    Programm::NamensEingabeNachTicks = 0;
     Beendet = false;
     AktuellesEvent = {};
 }
@@ -197,6 +207,8 @@ void Programm::StartUp(Gui& gui) {
     NotenFenster::NotenBild = LadeBild("Noten.png", 60, 140, 18);
     Note::StartUp();
     MDI::FormLoad();
+    InputFenster::FormLoad();
+    QuestionFenster::FormLoad();
     InfoFenster::FormLoad();
     LektionenBrowser::FormLoad();
     SpielFenster::CreateIt(10, 10);
@@ -206,6 +218,7 @@ void Programm::StartUp(Gui& gui) {
     AllesBeiResizeWindow();
     gui.activate(MDI::Canvas);
     midiStartNachTicks = 2;  // the MIDI clients start once the first frame is shown
+    Programm::NamensEingabeNachTicks = 1;
     std::cout << "start-up: ready after " << Runtime::millisecs() - start << " ms" << std::endl;
 }
 

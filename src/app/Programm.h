@@ -6,6 +6,9 @@
 
 struct Programm {
     static bool Beendet;  // set by the shutdown; the event loop then returns
+    // Ticks until the name entry opens: start-up sets 1, so it opens over the first frame;
+    // 0 once it has opened (a whole-program test of another subject sets 0 after start-up).
+    static int NamensEingabeNachTicks;
     // The event being handled, for a handler that needs more than its source: where a
     // panel was pressed, which toolbar icon.
     static Event AktuellesEvent;

@@ -1,9 +1,27 @@
 #include "dialogs/Dialog.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/Ui.h"
+
+namespace {
+// The dialogs shown now, in the order they were opened.
+std::vector<Gadget*>& offeneDialoge() {
+    static std::vector<Gadget*> offen;
+    return offen;
+}
+
+void vergiss(Gadget* window) {
+    auto& offen = offeneDialoge();
+    offen.erase(std::remove(offen.begin(), offen.end(), window), offen.end());
+}
+}  // namespace
 
 void ZeigeModal(Gadget* window) {
     if (!Ui::gui || !window) return;
+    vergiss(window);
+    offeneDialoge().push_back(window);
     Ui::gui->setVisible(window, true);
     if (Ui::mainWindow) Ui::gui->setEnabled(Ui::mainWindow, false);
     Ui::gui->activate(window);
@@ -11,4 +29,20 @@ void ZeigeModal(Gadget* window) {
 
 void SchliesseDialog(Gadget* window) {
     if (Ui::gui && window) Ui::gui->postEvent({EventId::WindowClose, window});
+}
+
+void DialogGeschlossen(Gadget* window) {
+    if (!Ui::gui || !window) return;
+    vergiss(window);
+    Ui::gui->setVisible(window, false);
+    if (!offeneDialoge().empty()) {
+        Ui::gui->activate(offeneDialoge().back());
+        return;
+    }
+    if (Ui::mainWindow) Ui::gui->setEnabled(Ui::mainWindow, true);
+    if (Ui::mainCanvasGadget) Ui::gui->activate(Ui::mainCanvasGadget);
+}
+
+void ResetDialoge() {
+    offeneDialoge().clear();
 }

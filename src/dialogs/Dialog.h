@@ -1,7 +1,9 @@
 #pragma once
 // What every dialog does to open and close: it is modal by convention, so the main window
 // is disabled while it is shown, and it closes by posting its window-close event, whose
-// handling hides it and enables the main window again.
+// handling hides it and enables the main window again. Dialogs may stand on one another
+// (the mouse test opens as the name entry closes, a result page over the name entry): the
+// main window comes back only when the last of them has closed.
 
 #include "platform/Gadget.h"
 
@@ -9,3 +11,8 @@
 void ZeigeModal(Gadget* window);
 // Posts the window-close event of the dialog's window, as its close box does.
 void SchliesseDialog(Gadget* window);
+// Hides a dialog whose close event arrived. The dialog opened before it and still shown
+// gets the focus back; when none is left, the main window is enabled and its canvas
+// gets the focus.
+void DialogGeschlossen(Gadget* window);
+void ResetDialoge();

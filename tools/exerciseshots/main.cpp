@@ -1,6 +1,8 @@
 // Renders frames of real exercises into PNG files: the program runs off screen with a
 // hand-driven clock; menus and answers are given as the event loop would give them.
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -192,7 +194,9 @@ int main(int argc, char** argv) {
     std::string folder = argc > 1 ? argv[1] : ".";
     std::filesystem::create_directories(folder);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    auto data = std::filesystem::temp_directory_path() / "lesmora-exerciseshots";
+    // A folder of this run alone: another run at the same time must not wipe it.
+    auto data = std::filesystem::temp_directory_path() /
+                ("lesmora-exerciseshots-" + std::to_string(getpid()));
     std::filesystem::remove_all(data);
     setenv("XDG_DATA_HOME", data.c_str(), 1);
     auto gui = makeQtGui(argc, argv);
@@ -202,6 +206,7 @@ int main(int argc, char** argv) {
     ticks(600);
     if (argc > 2 && std::string(argv[2]) == "manual") {
         manualPictures(folder);
+        std::filesystem::remove_all(data);
         return 0;
     }
 
@@ -319,5 +324,6 @@ int main(int argc, char** argv) {
         saveInfoWindow(folder, "manual-midi-" + language);
         closeInfoWindow();
     }
+    std::filesystem::remove_all(data);
     return 0;
 }

@@ -764,7 +764,12 @@ class QtGui : public Gui {
         QString caption = QString::fromStdString(translate(gadget.caption));
         QWidget* widget = gadget.widget;
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(caption);
-        if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(caption);
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            // The language files break lines with a CR, which a label would swallow.
+            caption.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            caption.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+            label->setText(caption);
+        }
         if (auto* group = qobject_cast<QGroupBox*>(widget)) group->setTitle(caption);
         if (!gadget.toolTip.empty())
             widget->setToolTip(QString::fromStdString(translate(gadget.toolTip)));
