@@ -99,6 +99,8 @@ void askWord(const std::string& word, size_t typed, bool wrongReturn) {
         Programm::HandleEvent({EventId::KeyDown, nullptr, Key::Return});
     }
     ticks(100);
+}
+
 // The information window as the screen shows it: its HTML view rendered by Qt.
 void saveInfoWindow(const std::string& folder, const std::string& name) {
     QApplication::processEvents();
