@@ -5,8 +5,8 @@
 
 #include "app/Programm.h"
 #include "dialogs/InfoFenster.h"
-#include "dialogs/LektionenBrowser.h"
 #include "dialogs/InputFenster.h"
+#include "dialogs/LektionenBrowser.h"
 #include "dialogs/QuestionFenster.h"
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
