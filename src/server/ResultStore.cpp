@@ -1,5 +1,6 @@
 #include "server/ResultStore.h"
 
+#include <chrono>
 #include <ctime>
 #include <iostream>
 
@@ -43,6 +44,7 @@ bool hasTable(sqlite3* db, const char* name) {
 ResultStore::ResultStore(const std::string& path) {
     if (!openAndMigrate(path)) return;
     writerThread_ = std::thread([this] { writeLoop(); });
+    checkpointThread_ = std::thread([this, path] { checkpointLoop(path); });
 }
 
 ResultStore::~ResultStore() {
@@ -70,7 +72,8 @@ bool ResultStore::openAndMigrate(const std::string& path) {
     // FULL: the WAL is synced at every commit, so an acknowledged line survives a crash
     // of the machine as well as of the server.
     if (!execute(writer_, "PRAGMA journal_mode=WAL") ||
-        !execute(writer_, "PRAGMA synchronous=FULL"))
+        !execute(writer_, "PRAGMA synchronous=FULL") ||
+        !execute(writer_, "PRAGMA wal_autocheckpoint=0"))
         return false;
     int version = userVersion(writer_);
     if (version < 0) {
@@ -178,11 +181,34 @@ std::vector<ResultStore::Row> ResultStore::Since(int64_t afterId) const {
     return rows;
 }
 
+void ResultStore::checkpointLoop(std::string path) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) !=
+        SQLITE_OK) {
+        std::cout << "store: no checkpoints: " << sqlite3_errmsg(db) << std::endl;
+        sqlite3_close(db);
+        return;
+    }
+    sqlite3_busy_timeout(db, 1000);
+    std::unique_lock lock(queueMutex_);
+    while (!closing_) {
+        closingNow_.wait_for(lock, std::chrono::milliseconds(500));
+        lock.unlock();
+        // PASSIVE: copies what it can without making a commit wait.
+        sqlite3_wal_checkpoint_v2(db, nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
+        lock.lock();
+    }
+    lock.unlock();
+    sqlite3_close(db);
+}
+
 void ResultStore::Close() {
     {
         std::lock_guard lock(queueMutex_);
         closing_ = true;
     }
     queueChanged_.notify_one();
+    closingNow_.notify_one();
     if (writerThread_.joinable()) writerThread_.join();
+    if (checkpointThread_.joinable()) checkpointThread_.join();
 }

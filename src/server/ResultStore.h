@@ -1,7 +1,8 @@
 #pragma once
 // The result lines in an SQLite file (WAL). One writer thread commits whatever lines
 // have come in since its last commit as one transaction, so many reports share one
-// sync to disk; a caller hears back only after its line is durable.
+// sync to disk; a caller hears back only after its line is durable. A second thread
+// copies the log into the database file now and then, off the path of the commits.
 
 #include <sqlite3.h>
 
@@ -50,6 +51,7 @@ class ResultStore {
     bool openAndMigrate(const std::string& path);
     bool execute(sqlite3* db, const char* sql);
     void writeLoop();
+    void checkpointLoop(std::string path);
     void commitBatch(std::vector<Pending>& batch);
 
     std::string error_;
@@ -60,7 +62,9 @@ class ResultStore {
 
     std::mutex queueMutex_;
     std::condition_variable queueChanged_;
+    std::condition_variable closingNow_;
     std::deque<Pending> queue_;
     bool closing_ = false;
     std::thread writerThread_;
+    std::thread checkpointThread_;
 };

@@ -3,6 +3,7 @@
 
 #include <httplib.h>
 #include <signal.h>
+#include <sys/socket.h>
 
 #include <chrono>
 #include <cstdio>
@@ -258,6 +259,14 @@ int main(int argc, char** argv) {
         response.set_content(logo, "image/png");
     });
 
+    // The library listens with a backlog of 5; a class reporting at once needs more, so
+    // the listening socket is kept to listen again with the system's largest backlog.
+    int listeningSocket = -1;
+    server.set_socket_options([&](socket_t sock) {
+        httplib::default_socket_options(sock);
+        listeningSocket = sock;
+    });
+
     int port = options->port;
     bool bound = port == 0 ? (port = server.bind_to_any_port(options->host)) > 0
                            : server.bind_to_port(options->host, port);
@@ -266,6 +275,8 @@ int main(int argc, char** argv) {
                   << std::endl;
         return 1;
     }
+    if (listeningSocket >= 0 && ::listen(listeningSocket, SOMAXCONN) != 0)
+        std::cout << "lesmora-server: the listen backlog stays small" << std::endl;
     std::cout << "lesmora-server: listening on " << options->host << ":" << port << ", results in "
               << options->db << (options->dashboardKey.empty() ? "" : ", dashboard behind a key")
               << std::endl;

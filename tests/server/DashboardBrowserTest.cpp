@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "ServerProcess.h"
+#include "server/ServerProcess.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include "ServerProcess.h"
+#include "server/ServerProcess.h"
 
 namespace {
 
