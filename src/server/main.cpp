@@ -5,18 +5,16 @@
 #include <signal.h>
 #include <sys/socket.h>
 
-#include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <iostream>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <thread>
 
 #include "data/Files.h"
-#include "data/ZipArchive.h"
 #include "server/Dashboard.h"
+#include "server/RequestLog.h"
 #include "server/ResultLine.h"
 #include "server/ResultStore.h"
 
@@ -175,14 +173,11 @@ int main(int argc, char** argv) {
     server.set_write_timeout(5, 0);
     server.set_payload_max_length(16 * 1024);
 
-    std::mutex logMutex;
+    RequestLog log;
     server.set_logger([&](const httplib::Request& request, const httplib::Response& response) {
-        std::string line = utcNow() + " " + request.remote_addr + " " + request.method + " " +
-                           printable(request.target) + " " + std::to_string(response.status) + " " +
-                           std::to_string(response.body.size()) + "\n";
-        std::lock_guard lock(logMutex);
-        std::fwrite(line.data(), 1, line.size(), stdout);
-        std::fflush(stdout);
+        log.Add(utcNow() + " " + request.remote_addr + " " + request.method + " " +
+                printable(request.target) + " " + std::to_string(response.status) + " " +
+                std::to_string(response.body.size()));
     });
 
     server.Get("/code/code.php", [&](const httplib::Request& request, httplib::Response& response) {
@@ -290,6 +285,7 @@ int main(int argc, char** argv) {
     stopper.detach();
     server.listen_after_bind();
     store.Close();
+    log.Close();
     std::cout << "lesmora-server: stopped" << std::endl;
     return 0;
 }

@@ -82,6 +82,14 @@ std::string ServerProcess::output() const {
     return readAll(logPath_);
 }
 
+bool ServerProcess::waitForOutput(const std::string& text) const {
+    for (int i = 0; i < 200; ++i) {
+        if (output().find(text) != std::string::npos) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
+}
+
 Reply httpRaw(int port, const std::string& request) {
     Reply reply;
     int fd = socket(AF_INET, SOCK_STREAM, 0);

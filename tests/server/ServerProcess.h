@@ -25,6 +25,9 @@ class ServerProcess {
     void kill9();
     // What it wrote to standard output so far.
     std::string output() const;
+    // Waits up to two seconds for the text in its output (the request log is written
+    // every few milliseconds); true when it came.
+    bool waitForOutput(const std::string& text) const;
 
   private:
     int pid_ = -1;

@@ -42,9 +42,9 @@ TEST_F(Server, StoresAndListsLinesInTheOrderReceived) {
     EXPECT_NE(list.headers.find("Content-Type: text/plain"), std::string::npos) << list.headers;
     EXPECT_EQ(listedLines(server.port()), lines);
     // A line per request in the log.
-    std::string log = server.output();
-    EXPECT_NE(log.find("GET /code/code.php?code=MAUS||Anna|312 200"), std::string::npos) << log;
-    EXPECT_NE(log.find("GET /code/CodeDaten.txt 200"), std::string::npos) << log;
+    EXPECT_TRUE(server.waitForOutput("127.0.0.1 GET /code/code.php?code=MAUS||Anna|312 200"))
+        << server.output();
+    EXPECT_TRUE(server.waitForOutput("127.0.0.1 GET /code/CodeDaten.txt 200")) << server.output();
 
     // The lines outlive the server.
     EXPECT_EQ(server.stop(), 0);
@@ -125,6 +125,8 @@ TEST_F(Server, RefusedLinesGet400AndAreNotStored) {
                                              "\r\nMAUS||Eve|1 HTTP/1.0\r\nHost: x\r\n\r\n");
     EXPECT_NE(plain.status, 200) << plain.body;
     EXPECT_EQ(listedLines(server.port()), (std::vector<std::string>{kResult, longest}));
+    EXPECT_TRUE(server.waitForOutput("GET /code/code.php?code=MAUS||Eve%0A|300 400"))
+        << server.output();
 }
 
 // An SQLite file as the first version of the server wrote it: the lines alone.
