@@ -266,6 +266,9 @@ th a:hover { text-decoration:underline; }
 th.sorted a { color:var(--accent); }
 td { padding:6px 10px; border-top:1px solid var(--line); vertical-align:top; }
 td.nowrap, details summary { white-space:nowrap; }
+th.num { text-align:right; }
+table#mouse { width:auto; min-width:640px; }
+table#mouse td, table#mouse th { padding-left:18px; padding-right:18px; }
 tr:nth-child(even) td { background:var(--paper); }
 td.num { text-align:right; font-variant-numeric:tabular-nums; white-space:nowrap; }
 td.small { font-size:13px; color:var(--muted); white-space:nowrap; }
@@ -451,19 +454,21 @@ std::string Dashboard::Page(const DashboardQuery& query) {
         struct Column {
             const char* name;
             const char* title;
+            bool numeric = false;
         };
         const Column columns[] = {
-            {"received", w.received}, {"learner", w.learner}, {"book", w.book},
-            {"lesson", w.lesson},     {"key", w.key},         {"staff", w.staff},
-            {"date", w.date},         {"time", w.time},       {"rating", w.rating},
-            {"mistakes", w.mistakes}, {"passed", w.result},   {"teacher", w.teacher}};
+            {"received", w.received},       {"learner", w.learner}, {"book", w.book},
+            {"lesson", w.lesson},           {"key", w.key},         {"staff", w.staff},
+            {"date", w.date, true},         {"time", w.time, true}, {"rating", w.rating, true},
+            {"mistakes", w.mistakes, true}, {"passed", w.result},   {"teacher", w.teacher, true}};
         page << "<table id=\"results\"><thead><tr>";
         for (const Column& c : columns) {
             bool sorted = query.sort == c.name;
             bool nextDescending = sorted ? !query.descending : true;
-            page << "<th" << (sorted ? " class=\"sorted\"" : "") << "><a href=\"/?"
-                 << escape(query.QueryString(c.name, nextDescending)) << "\">" << c.title
-                 << (sorted ? (query.descending ? " ▼" : " ▲") : "") << "</a></th>";
+            std::string classes = std::string(sorted ? "sorted " : "") + (c.numeric ? "num" : "");
+            page << "<th" << (classes.empty() ? "" : " class=\"" + classes + "\"")
+                 << "><a href=\"/?" << escape(query.QueryString(c.name, nextDescending)) << "\">"
+                 << c.title << (sorted ? (query.descending ? " ▼" : " ▲") : "") << "</a></th>";
         }
         page << "<th>" << w.analysis << "</th></tr></thead><tbody>\n";
         for (const DecodedResult& r : shown) {
@@ -473,7 +478,7 @@ std::string Dashboard::Page(const DashboardQuery& query) {
                  << "<td>" << escape(r.bookName.empty() ? r.book : r.bookName) << "</td>"
                  << "<td>" << r.lesson << (r.lessonName.empty() ? "" : " · ")
                  << escape(r.lessonName) << "</td>"
-                 << "<td>" << escape(r.scale) << "</td>"
+                 << "<td class=\"nowrap\">" << escape(r.scale) << "</td>"
                  << "<td class=\"nowrap\">" << escape(r.staff) << "</td>"
                  << "<td class=\"num\">" << escape(shownDate(r, query.language)) << "</td>"
                  << "<td class=\"num\">" << r.seconds << " s</td>"
@@ -507,9 +512,10 @@ std::string Dashboard::Page(const DashboardQuery& query) {
     if (byLearner.empty()) {
         page << "<p class=\"empty\">" << w.noMouse << "</p>\n";
     } else {
-        page << "<table id=\"mouse\"><thead><tr><th>" << w.learner << "</th><th>" << w.mouseLatest
-             << "</th><th>" << w.mouseBest << "</th><th>" << w.mouseTests << "</th><th>"
-             << w.mouseLast << "</th></tr></thead><tbody>\n";
+        page << "<table id=\"mouse\"><thead><tr><th>" << w.learner << "</th><th class=\"num\">"
+             << w.mouseLatest << "</th><th class=\"num\">" << w.mouseBest
+             << "</th><th class=\"num\">" << w.mouseTests << "</th><th>" << w.mouseLast
+             << "</th></tr></thead><tbody>\n";
         for (const auto& [key, p] : byLearner)
             page << "<tr class=\"mouse\"><td class=\"learner\">" << escape(p.name)
                  << "</td><td class=\"num\">" << p.latest << " ms</td><td class=\"num\">" << p.best
