@@ -27,6 +27,7 @@
 #include "notation/NotenPapier.h"
 #include "platform/Clock.h"
 #include "platform/Ui.h"
+#include "resultcode/Geheim.h"
 #include "settings/ApiClass.h"
 #include "settings/IniClass.h"
 #include "sound/MIDI.h"
@@ -145,6 +146,7 @@ void Programm::SetzeStartwerte() {
     NotenPapier::Reset();
     DigitalAnzeige::Reset();
     Lektion::Reset();
+    Geheim::Reset();
     dialogs().clear();
     ungeseheneDruecke = aufgeschobeneLoslasse = 0;
     midiStartNachTicks = 0;

@@ -245,6 +245,7 @@ VOCABULARY = [
     ("MIDI Ouput", "Settings: output page"),
     ("Midi Out channel", "Settings: output page"),
     ("Mistakes made", "Code analysis"),
+    ("or more", "Code analysis: a value too large for its letters"),
     ("Moderates", "Lesson browser: level filter"),
     ("Mouse Test", "Main menu: Options"),
     ("NearlyGood", "Result page: verdict"),

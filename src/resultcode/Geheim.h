@@ -1,0 +1,94 @@
+#pragma once
+// The result code for the teacher: the server line reported for every examination, the
+// fourteen-letter hand code with its check letter shown when the report could not be
+// made, and the analysis text that a typed code or a server line decodes to.
+//
+// Plain C++ over settings, data, i18n and music, so the result server links the same
+// encoder and decoder as the program.
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+// A calendar day as the result code carries it.
+struct Datum {
+    int Tag = 1;    // 1 to 31
+    int Monat = 1;  // 1 to 12
+    int Jahr = 2000;
+};
+
+// Today's date from the system's local time.
+Datum SystemDatum();
+
+class Geheim {
+  public:
+    // Class-wide state: the last analysis and the server's result lines.
+    static std::string ReturnCode;              // the typed code, or "(direct from server)"
+    static std::string ReturnAnalyse;           // the last analysis text
+    static int PruefSummeOk;                    // 1 when the last analysed check letter was right
+    static std::vector<std::string> CodeListe;  // the server's lines, last line first
+
+    // Where today's date comes from; tests fix it.
+    static std::function<Datum()> Heute;
+    // How a result line is reported (server, path, line); 1 when it went out.
+    static std::function<int(const std::string&, const std::string&, const std::string&)> Senden;
+
+    // How far the name letters of a hand code are moved forward (1 to 25).
+    static constexpr int NamensVerschiebung = 7;
+    // Fills a name of fewer than three letters, so the code keeps its fourteen letters.
+    static constexpr char FuellBuchstabe = 'X';
+    // The largest values a letter and a pair of letters can hold.
+    static constexpr int MaxBuchstabe = 25;
+    static constexpr int MaxPaar = 624;
+
+    // Reports the result and returns the text for the result page: the notice that it
+    // was sent, or the grouped hand code.
+    static std::string CryptCode(const std::string& name, const std::string& buch, int lektion,
+                                 int sekunden, int bewertung, int fehler, int tonart, int system);
+    static std::string ZweiByteCode(int n);
+    static std::string NameInCrypt(const std::string& name);
+    static std::string PruefSumme(const std::string& text);
+    static int PruefSummeCheck(const std::string& code);
+    static std::string CodeInDatum(const std::string& paar);
+    static std::string CodeInWert(const std::string& paar);
+    static std::string CodeInName(const std::string& text);
+    static std::string AnalyseHandCode(const std::string& code);
+    static std::string AnalyseAutoCode(const std::string& zeile);
+    static std::string ErstelleTextAusTeilen(const std::vector<std::string>& teile);
+
+    // The pieces CryptCode is made of, for the result page, the server and tests.
+    // The server line: "CODE|date|name|book|lesson|seconds|rating|mistakes|key|staff|teacher".
+    static std::string ServerZeile(const std::string& name, const std::string& buch, int lektion,
+                                   int sekunden, int bewertung, int fehler, int tonart, int system);
+    // The fourteen letters of the hand code, not yet grouped.
+    static std::string HandCode(const std::string& name, const std::string& buch, int lektion,
+                                int sekunden, int bewertung, int fehler, int tonart, int system);
+    // Cuts a code into random groups of 2 to 4 letters joined by "-" (the last 1 to 4).
+    static std::string Gruppiere(const std::string& code);
+    // "%d %b %Y" with English month names: "05 Mar 2026".
+    static std::string DatumsText(const Datum& datum);
+
+    // The "Kurz" letter of the book named by the setting "Buch"; while no book is chosen,
+    // the letter of the book that holds the default lesson file.
+    static std::string AktuellesBuchKurz();
+    static std::string StandardBuchKurz();
+    // The section "DE n" of "Buch.ini" whose "Kurz" is the letter; "DE 100" when none.
+    static std::string BuchSektion(const std::string& kurz);
+    // Book and lesson names for a book letter and a lesson number, as in the analysis.
+    static std::string BuchName(const std::string& kurz);
+    static std::string LektionsName(const std::string& kurz, const std::string& lektion);
+    // The staff text of a staff number: "{{Treble}}", "{{Bass}}", "{{Treble}} & {{Bass}}".
+    static std::string SystemText(const std::string& system);
+
+    // A decoded value the letter could not hold exactly ends with this mark ("25+"); the
+    // analysis shows it as "25 or more".
+    static constexpr char KappungsZeichen = '+';
+    static bool IstGekappt(const std::string& teil);
+
+    static void Reset();
+};
+
+// Escapes a text for an HTML page: & < > " ' and the braces that would start a
+// placeholder or a language token.
+std::string HtmlEscape(const std::string& text);
