@@ -51,6 +51,8 @@ gzip_at_build_time(${PACKAGE_DATA}/debian/changelog ${CMAKE_BINARY_DIR}/man/chan
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/man)
 
 add_custom_target(lesmora_install_data ALL DEPENDS ${ICON_OUTPUTS} ${GZIPPED_OUTPUTS})
+# Draws the installed icon and menu entry (scripts/packages.sh looks at them).
+add_subdirectory(${PROJECT_SOURCE_DIR}/tools/desktopentry ${CMAKE_BINARY_DIR}/tools/desktopentry)
 
 # The program.
 install(TARGETS lesmora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT lesmora)
@@ -73,7 +75,7 @@ install(FILES ${PACKAGE_DATA}/debian/lesmora/copyright ${CMAKE_BINARY_DIR}/man/c
 # The result server, once the project has it.
 set(LESMORA_SERVER_UNIT ${PROJECT_SOURCE_DIR}/src/server/lesmora-server.service)
 if(TARGET lesmora-server)
-  install(TARGETS lesmora-server RUNTIME DESTINATION ${CMAKE_INSTALL_SBINDIR}
+  install(TARGETS lesmora-server RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
           COMPONENT lesmora-server)
   install(FILES ${LESMORA_SERVER_UNIT} DESTINATION lib/systemd/system COMPONENT lesmora-server)
   install(FILES ${CMAKE_BINARY_DIR}/man/lesmora-server.8.gz
@@ -81,12 +83,12 @@ if(TARGET lesmora-server)
   install(FILES ${PACKAGE_DATA}/debian/lesmora-server/copyright ${CMAKE_BINARY_DIR}/man/changelog.gz
           DESTINATION ${LESMORA_DOCDIR}/lesmora-server COMPONENT lesmora-server)
   # The settings file's folder follows the prefix the install runs with: /etc for /usr
-  # (the packages), <prefix>/etc for every other prefix.
+  # (the packages), <prefix>/etc for every other prefix. file(INSTALL) adds DESTDIR.
   install(CODE "
     if(CMAKE_INSTALL_PREFIX STREQUAL \"/usr\")
-      set(defaults_dir \"\$ENV{DESTDIR}/etc/default\")
+      set(defaults_dir /etc/default)
     else()
-      set(defaults_dir \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/etc/default\")
+      set(defaults_dir \"\${CMAKE_INSTALL_PREFIX}/etc/default\")
     endif()
     file(INSTALL \"${PACKAGE_DATA}/debian/lesmora-server/default\" DESTINATION \"\${defaults_dir}\"
          RENAME lesmora-server PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)

@@ -12,7 +12,7 @@ packages=(
   fonts-liberation2 fonts-dseg fonts-noto-core
   xvfb xauth imagemagick xdotool
   chromium
-  librsvg2-bin dpkg-dev desktop-file-utils appstream lintian adduser
+  librsvg2-bin hicolor-icon-theme dpkg-dev desktop-file-utils appstream lintian adduser
 )
 
 missing=()
