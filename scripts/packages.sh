@@ -64,7 +64,7 @@ done
 
 # --- Check -------------------------------------------------------------------------
 step "lintian"
-lintian_args=(--info --display-info --fail-on error,warning)
+lintian_args=(--display-info --fail-on error,warning)
 [[ $(id -u) -eq 0 ]] && lintian_args+=(--allow-root)
 lintian "${lintian_args[@]}" "${debs[@]}" | tee "$out/lintian.txt" || fail "lintian found errors"
 step "lintian: $(grep -c '^E:' "$out/lintian.txt" || true) errors, $(grep -c '^W:' "$out/lintian.txt" || true) warnings"
@@ -191,7 +191,7 @@ fi
 step "starting the service as $user: ${server_command[*]}"
 as_root install -d -o "$user" -g "$user" "/var/lib/$state"
 # As systemd runs it: the unit's user, with the one capability the unit grants.
-as_root setpriv --reuid="$user" --regid="$user" --init-groups \
+"${sudo_cmd[@]}" setpriv --reuid="$user" --regid="$user" --init-groups \
   --inh-caps=+net_bind_service --ambient-caps=+net_bind_service -- \
   "${server_command[@]}" >"$out/server.log" 2>&1 &
 server=$!
@@ -216,6 +216,9 @@ EOF
 as_root kill "$server"
 wait "$server" 2>/dev/null || true
 server=""
+if (echo >"/dev/tcp/127.0.0.1/$port") 2>/dev/null; then
+  fail "port $port is still served after the service was stopped"
+fi
 as_root ls -l "/var/lib/$state"
 
 # --- Remove --------------------------------------------------------------------------
