@@ -15,7 +15,7 @@ if(NOT RSVG_CONVERT)
   message(FATAL_ERROR "rsvg-convert is missing: run scripts/install-deps.sh")
 endif()
 
-# The icon: drawn by hand for 16, 32 and 48 px, rendered from the large drawing above.
+# The icon: its own drawing for 16, 32 and 48 px, the large drawing for the larger sizes.
 set(ICON_SIZES 16 32 48 64 128 256)
 set(ICON_OUTPUTS)
 foreach(size IN LISTS ICON_SIZES)
