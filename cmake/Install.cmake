@@ -94,3 +94,26 @@ if(TARGET lesmora-server)
          RENAME lesmora-server PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
     " COMPONENT lesmora-server)
 endif()
+
+# The menu entry, the metainfo and the manual pages are checked with every test run;
+# scripts/packages.sh checks the built packages as a whole.
+find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
+find_program(APPSTREAMCLI appstreamcli)
+find_program(MAN_PROGRAM man)
+if(DESKTOP_FILE_VALIDATE)
+  add_test(NAME packaging.desktop_entry_valid
+           COMMAND sh -c "report=$(\"$1\" \"$2\" 2>&1); printf '%s\\n' \"$report\"; [ -z \"$report\" ]"
+                   check ${DESKTOP_FILE_VALIDATE} ${PACKAGE_DATA}/${LESMORA_APP_ID}.desktop)
+endif()
+if(APPSTREAMCLI)
+  add_test(NAME packaging.metainfo_valid
+           COMMAND ${APPSTREAMCLI} validate --no-net ${PACKAGE_DATA}/${LESMORA_APP_ID}.metainfo.xml)
+endif()
+if(MAN_PROGRAM)
+  foreach(page lesmora.1 lesmora-server.8)
+    add_test(NAME packaging.manual_page_${page}
+             COMMAND sh -c "warnings=$(\"$1\" --warnings -l \"$2\" 2>&1 >/dev/null); printf '%s\\n' \"$warnings\"; [ -z \"$warnings\" ]"
+                     check ${MAN_PROGRAM} ${PACKAGE_DATA}/man/${page})
+    set_tests_properties(packaging.manual_page_${page} PROPERTIES ENVIRONMENT "MANWIDTH=80;LC_ALL=C.UTF-8")
+  endforeach()
+endif()
