@@ -109,7 +109,7 @@ display=:$((150 + RANDOM % 100))
 Xvfb "$display" -screen 0 1400x900x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 sleep 0.5
-mkdir -p "$work/home" "$work/cwd"
+mkdir -p -m 700 "$work/home" "$work/cwd"
 (cd "$work/cwd" && exec env -i DISPLAY="$display" HOME="$work/home" PATH=/usr/bin:/bin \
   XDG_DATA_HOME="$work/home/.local/share" XDG_RUNTIME_DIR="$work/home" \
   SDL_AUDIODRIVER=dummy "${command[@]}") >"$out/program.log" 2>&1 &
@@ -140,6 +140,10 @@ xvfb=""
 # --- The service, with its unit file's command ---------------------------------------
 unit=/usr/lib/systemd/system/lesmora-server.service
 [[ -f "$unit" ]] || fail "$unit is not installed"
+if command -v systemd-analyze >/dev/null; then
+  systemd-analyze verify "$unit" || fail "systemd-analyze verify $unit"
+  step "systemd-analyze verify: the unit is sound"
+fi
 # The unit's Environment= lines, then its EnvironmentFile, then ExecStart with systemd's
 # expansion: ${NAME} stays one word, $NAME splits at white space.
 mapfile -d '' -t server_command < <(python3 - "$unit" <<'EOF'
