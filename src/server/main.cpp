@@ -169,6 +169,7 @@ int main(int argc, char** argv) {
 
     httplib::Server server;
     server.new_task_queue = [] { return new httplib::ThreadPool(64); };
+    server.set_tcp_nodelay(true);
     server.set_read_timeout(5, 0);
     server.set_write_timeout(5, 0);
     server.set_payload_max_length(16 * 1024);
