@@ -571,8 +571,9 @@ std::string Dashboard::KeyPage(const std::string& language, bool wrongKey) {
     const Words& w = wordsFor(language);
     return pageStart(language, w.title, "") +
            "<form class=\"key\" method=\"post\" action=\"/login\">" +
-           "<input type=\"hidden\" name=\"lang\" value=\"" + escape(language) + "\"><label>" +
-           w.keyPrompt + "</label><input type=\"password\" name=\"key\" autofocus>" +
+           "<input type=\"hidden\" name=\"lang\" value=\"" + escape(language) +
+           "\"><label for=\"key\">" + w.keyPrompt +
+           "</label><input type=\"password\" id=\"key\" name=\"key\" autofocus>" +
            (wrongKey ? std::string("<span class=\"error\">") + w.wrongKey + "</span>" : "") +
            "<button type=\"submit\">" + w.open + "</button></form></main></body></html>\n";
 }
