@@ -226,10 +226,10 @@ DecodedResult decode(int64_t id, int64_t received, const std::string& line) {
     r.key = LenientInt(f[8]);
     r.staffNumber = LenientInt(f[9]);
     r.teacher = LenientInt(f[10]);
-    r.bookName = Geheim::BuchName(f[3]);
-    r.lessonName = Geheim::LektionsName(f[3], f[4]);
+    r.bookName = Geheim::bookName(f[3]);
+    r.lessonName = Geheim::lessonName(f[3], f[4]);
     r.scale = ChromaTyp::NameDerTonArt(r.key);
-    r.staff = Lokalisiere(Geheim::SystemText(f[9]));
+    r.staff = Lokalisiere(Geheim::staffText(f[9]));
     r.passed = r.rating >= 100;
     return r;
 }
