@@ -20,7 +20,8 @@ struct Words {
     const char *title, *teacher, *learner, *from, *to, *apply, *clear, *csv, *shown, *passedCount,
         *learners, *averageRating, *received, *book, *lesson, *key, *staff, *date, *time, *rating,
         *mistakes, *result, *passed, *notPassed, *analysis, *mouseTitle, *mouseLatest, *mouseBest,
-        *mouseTests, *mouseLast, *noResults, *noMouse, *keyPrompt, *open, *wrongKey, *footer;
+        *mouseTests, *mouseLast, *noResults, *noMouse, *keyPrompt, *open, *wrongKey, *footer,
+        *moreRows;
 };
 
 const Words kEnglish = {
@@ -59,7 +60,9 @@ const Words kEnglish = {
     "Dashboard key",
     "Open",
     "That key is not right.",
-    "Every result line the trainer reported, decoded with the trainer's own analysis."};
+    "Every result line the trainer reported, decoded with the trainer's own analysis.",
+    "The page shows the first %zu of %zu results; narrow the filters, or download the CSV "
+    "for all of them."};
 
 const Words kGerman = {"Ergebnisse",
                        "Lehrer-Nr.",
@@ -97,7 +100,12 @@ const Words kGerman = {"Ergebnisse",
                        "Öffnen",
                        "Dieser Schlüssel stimmt nicht.",
                        "Jede Ergebniszeile, die der Trainer gemeldet hat, mit der Analyse des "
-                       "Trainers entschlüsselt."};
+                       "Trainers entschlüsselt.",
+                       "Die Seite zeigt die ersten %zu von %zu Ergebnissen; grenze die Filter "
+                       "ein oder lade die CSV-Datei mit allen herunter."};
+
+// More rows than a teacher reads make a page of megabytes; the CSV holds them all.
+constexpr size_t kMaxRows = 1000;
 
 const Words& wordsFor(const std::string& language) {
     return language == "en" ? kEnglish : kGerman;
@@ -218,10 +226,10 @@ DecodedResult decode(int64_t id, int64_t received, const std::string& line) {
     r.key = LenientInt(f[8]);
     r.staffNumber = LenientInt(f[9]);
     r.teacher = LenientInt(f[10]);
-    r.bookName = Geheim::BuchName(f[3]);
-    r.lessonName = Geheim::LektionsName(f[3], f[4]);
+    r.bookName = Geheim::bookName(f[3]);
+    r.lessonName = Geheim::lessonName(f[3], f[4]);
     r.scale = ChromaTyp::NameDerTonArt(r.key);
-    r.staff = Lokalisiere(Geheim::SystemText(f[9]));
+    r.staff = Lokalisiere(Geheim::staffText(f[9]));
     r.passed = r.rating >= 100;
     return r;
 }
@@ -471,7 +479,8 @@ std::string Dashboard::Page(const DashboardQuery& query) {
                  << c.title << (sorted ? (query.descending ? " ▼" : " ▲") : "") << "</a></th>";
         }
         page << "<th>" << w.analysis << "</th></tr></thead><tbody>\n";
-        for (const DecodedResult& r : shown) {
+        for (size_t row = 0; row < std::min(shown.size(), kMaxRows); ++row) {
+            const DecodedResult& r = shown[row];
             page << "<tr class=\"result\" data-id=\"" << r.id << "\">"
                  << "<td class=\"small\">" << localTime(r.received) << "</td>"
                  << "<td class=\"learner\">" << escape(r.learner) << "</td>"
@@ -491,6 +500,11 @@ std::string Dashboard::Page(const DashboardQuery& query) {
                  << "</div></details></td></tr>\n";
         }
         page << "</tbody></table>\n";
+        if (shown.size() > kMaxRows) {
+            char note[256];
+            std::snprintf(note, sizeof note, w.moreRows, kMaxRows, shown.size());
+            page << "<p class=\"empty\" id=\"more\">" << note << "</p>\n";
+        }
     }
 
     // Mouse times: the latest and the best of each learner's tests.
@@ -557,8 +571,9 @@ std::string Dashboard::KeyPage(const std::string& language, bool wrongKey) {
     const Words& w = wordsFor(language);
     return pageStart(language, w.title, "") +
            "<form class=\"key\" method=\"post\" action=\"/login\">" +
-           "<input type=\"hidden\" name=\"lang\" value=\"" + escape(language) + "\"><label>" +
-           w.keyPrompt + "</label><input type=\"password\" name=\"key\" autofocus>" +
+           "<input type=\"hidden\" name=\"lang\" value=\"" + escape(language) +
+           "\"><label for=\"key\">" + w.keyPrompt +
+           "</label><input type=\"password\" id=\"key\" name=\"key\" autofocus>" +
            (wrongKey ? std::string("<span class=\"error\">") + w.wrongKey + "</span>" : "") +
            "<button type=\"submit\">" + w.open + "</button></form></main></body></html>\n";
 }

@@ -169,6 +169,9 @@ int main(int argc, char** argv) {
 
     httplib::Server server;
     server.new_task_queue = [] { return new httplib::ThreadPool(64); };
+    server.set_tcp_nodelay(true);
+    // A browser's idle connection holds a worker thread: let it go soon.
+    server.set_keep_alive_timeout(2);
     server.set_read_timeout(5, 0);
     server.set_write_timeout(5, 0);
     server.set_payload_max_length(16 * 1024);

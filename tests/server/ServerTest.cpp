@@ -2,6 +2,7 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <mutex>
@@ -246,6 +247,31 @@ TEST_F(Server, TheDashboardEscapesEveryValueAndTheCsvGuardsFormulas) {
     EXPECT_NE(csv.headers.find("text/csv"), std::string::npos);
     EXPECT_NE(csv.body.find("\"'=SUM(A1)\""), std::string::npos) << csv.body;
     EXPECT_NE(csv.body.find("\"<script>x</script>\""), std::string::npos) << "CSV keeps the text";
+}
+
+TEST_F(Server, ALongListShowsAThousandRowsAndTheCsvHoldsAll) {
+    ServerProcess server(db);
+    ASSERT_TRUE(server.running()) << server.output();
+    std::vector<std::thread> senders;
+    std::atomic<int> stored{0};
+    for (int t = 0; t < 8; ++t)
+        senders.emplace_back([&, t] {
+            for (int n = t; n < 1003; n += 8)
+                if (httpGet(server.port(), reportTarget("CODE|05 Mar 2026|Learner " +
+                                                        std::to_string(n) + "|A|1|60|100|0|0|1|0"))
+                        .status == 200)
+                    ++stored;
+        });
+    for (std::thread& t : senders) t.join();
+    ASSERT_EQ(stored, 1003);
+    std::string page = httpGet(server.port(), "/?lang=en").body;
+    size_t rows = 0;
+    for (size_t at = 0; (at = page.find("<tr class=\"result\"", at)) != std::string::npos; ++at)
+        ++rows;
+    EXPECT_EQ(rows, 1000u);
+    EXPECT_NE(page.find("the first 1000 of 1003 results"), std::string::npos);
+    std::string csv = httpGet(server.port(), "/results.csv?lang=en").body;
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1004);
 }
 
 // Reporters that keep sending until told to stop; every line a 200 came back for is
