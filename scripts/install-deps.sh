@@ -11,6 +11,8 @@ packages=(
   libgtest-dev googletest libbenchmark-dev
   fonts-liberation2 fonts-dseg fonts-noto-core wngerman
   xvfb xauth imagemagick xdotool
+  chromium
+  librsvg2-bin hicolor-icon-theme dpkg-dev desktop-file-utils appstream lintian adduser
 )
 
 missing=()
