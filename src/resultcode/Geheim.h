@@ -6,7 +6,6 @@
 // Plain C++ over settings, data, i18n and music, so the result server links the same
 // encoder and decoder as the program.
 
-#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -78,7 +77,8 @@ class Geheim {
     // Book and lesson names for a book letter and a lesson number, as in the analysis.
     static std::string bookName(const std::string& kurz);
     static std::string lessonName(const std::string& kurz, const std::string& lektion);
-    // The staff text of a staff number: "{{Treble}}", "{{Bass}}", "{{Treble}} & {{Bass}}".
+    // The staff text of a staff number: "{{Treble}}", "{{Bass}}", "{{Treble}} & {{Bass}}";
+    // any other text as it is, HTML-escaped.
     static std::string staffText(const std::string& system);
 
     // A decoded value the letter could not hold exactly ends with this mark ("25+"); the
