@@ -60,8 +60,8 @@ void ZeigeMenuFuerLektion(int alsZweiHand);
 
 void MDI::FormLoad() {
     Gui& gui = *Ui::gui;
-    Window = gui.createWindow("LESMORA  V 0.49", gui.desktopWidth() - WindowBreite - 50, 100,
-                              WindowBreite, WindowHoehe, nullptr,
+    Window = gui.createWindow(TITLE, gui.desktopWidth() - WindowBreite - 50, 100, WindowBreite,
+                              WindowHoehe, nullptr,
                               WindowStyle::TitleBar | WindowStyle::Resizable |
                                   WindowStyle::MenuBar | WindowStyle::StatusBar);
     Canvas = gui.createCanvas(0, 0, gui.desktopWidth(), gui.desktopHeight(), Window);

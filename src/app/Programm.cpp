@@ -8,6 +8,7 @@
 
 #include "app/MDI.h"
 #include "data/Daten.h"
+#include "data/Files.h"
 #include "data/ZipArchive.h"
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
@@ -26,6 +27,7 @@
 #include "notation/NotenFenster.h"
 #include "notation/NotenPapier.h"
 #include "platform/Clock.h"
+#include "platform/SystemLanguage.h"
 #include "platform/Ui.h"
 #include "settings/ApiClass.h"
 #include "settings/IniClass.h"
@@ -45,6 +47,25 @@ std::string jetztAlsText() {
 
 void SchreibeLetztenStart() {
     IniClass::Schreiben("", "Allgemein", "LastStart", jetztAlsText());
+}
+
+// The language chosen in an earlier run stays; a first start speaks the system's
+// language: German for a German locale, English otherwise. Set before the start-up copy,
+// so the lesson file and the templates come in that language.
+void WaehleStartSprache() {
+    std::string sprache = IniClass::Lesen("", "Allgemein", "Sprache");
+    if (sprache.empty()) {
+        sprache = SystemLanguage::code() == "de" ? "1" : "0";
+        IniClass::Schreiben("", "Allgemein", "Sprache", sprache);
+    }
+    AktSprache = LenientInt(sprache);
+}
+
+// Until the learner chooses note names, they follow the language of the first start: a
+// German reader takes "B" for B flat.
+void WaehleStartNotenNamen() {
+    if (!IniClass::Lesen("", "Allgemein", "NotenNamen").empty()) return;
+    IniClass::Schreiben("", "Allgemein", "NotenNamen", AktSprache == 1 ? "1" : "0");
 }
 
 struct Dialog {
@@ -160,9 +181,11 @@ void Programm::StartUp(Gui& gui) {
     EigeneDateien = ApiClass::EigeneDateien();
     DatenPfad = "ZIP::Incbin::DATEN.ZIP//";
     AppPfad = ApiClass::AppPfad();
+    Files::makeFolders(AppPfad);
+    WaehleStartSprache();
+    WaehleStartNotenNamen();
     KopiereAppDateien();
     SchreibeLetztenStart();
-    IniClass::Schreiben("", "Allgemein", "Sprache", "1");
     CheckIniAufUnsinn();
     SchreibeLetztenStart();
     SprachLoader(0, "english");
