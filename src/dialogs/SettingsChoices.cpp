@@ -103,12 +103,6 @@ bool isHost(const std::string& host) {
     return true;
 }
 
-bool isIpv6(const std::string& address) {
-    if (address.size() < 2 || address.find(':') == std::string::npos) return false;
-    for (char c : address)
-        if (!std::isxdigit(static_cast<unsigned char>(c)) && c != ':' && c != '.') return false;
-    return true;
-}
 }  // namespace
 
 std::string noteLangFor(const LengthBoxes& boxes) {
@@ -292,18 +286,6 @@ bool isTeacherNumber(const std::string& text) {
 bool isServerAddress(const std::string& text) {
     if (text.empty()) return true;
     std::string host = text, port;
-    if (text.front() == '[') {
-        const size_t close = text.find(']');
-        if (close == std::string::npos) return false;
-        host = text.substr(1, close - 1);
-        const std::string rest = text.substr(close + 1);
-        if (!rest.empty()) {
-            if (rest.front() != ':') return false;
-            port = rest.substr(1);
-            if (!isPort(port)) return false;
-        }
-        return isIpv6(host);
-    }
     const size_t colon = text.find(':');
     if (colon != std::string::npos) {
         host = text.substr(0, colon);

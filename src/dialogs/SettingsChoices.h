@@ -79,8 +79,8 @@ void playTest();
 void midiDevicesChanged();
 
 // The teacher page. A teacher number is empty or up to nine digits; a result server is
-// empty (our own), a host name or an IPv4 address, or a bracketed IPv6 address, each
-// with an optional ":port" (1 to 65535).
+// empty (our own), a host name or an IPv4 address, with an optional ":port" (1 to 65535).
+// A bracketed IPv6 address cannot be kept: a "[" in a value ends its settings section.
 bool isTeacherNumber(const std::string& text);
 bool isServerAddress(const std::string& text);
 // "CodeServer" in "Allgemein" = text when it is an address; false (nothing written)
