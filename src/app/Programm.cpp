@@ -36,6 +36,7 @@
 #include "sound/SoundTyp.h"
 
 bool Programm::Beendet = false;
+Event Programm::AktuellesEvent;
 
 namespace {
 std::string jetztAlsText() {
@@ -84,6 +85,11 @@ void GibAnDialog(Gadget* window, Gadget* source) {
             return;
         }
     }
+}
+
+Gadget* FensterVon(Gadget* gadget) {
+    while (gadget && gadget->gadgetClass() != GadgetClass::Window) gadget = gadget->parent();
+    return gadget;
 }
 
 void KeyUp(int keyCode) {
@@ -170,6 +176,7 @@ void Programm::SetzeStartwerte() {
     ungeseheneDruecke = aufgeschobeneLoslasse = 0;
     midiStartNachTicks = 0;
     Beendet = false;
+    AktuellesEvent = {};
 }
 
 void Programm::StartUp(Gui& gui) {
@@ -214,6 +221,7 @@ void Programm::EventLoop() {
 }
 
 void Programm::HandleEvent(const Event& event) {
+    AktuellesEvent = event;
     switch (event.id) {
         case EventId::KeyDown:
             ScanTasten(event.data, 1);
@@ -223,6 +231,8 @@ void Programm::HandleEvent(const Event& event) {
             break;
         case EventId::MouseDown:
             MouseDown(event.data);
+            if (event.source && event.source->gadgetClass() == GadgetClass::Panel)
+                GibAnDialog(FensterVon(event.source), event.source);
             break;
         case EventId::MouseUp:
             MouseUp(event.data);
@@ -241,6 +251,9 @@ void Programm::HandleEvent(const Event& event) {
         }
         case EventId::GadgetPaint:
             Malen();
+            break;
+        case EventId::GadgetSelect:
+            GibAnDialog(FensterVon(event.source), event.source);
             break;
         case EventId::WindowSize:
             AllesBeiResizeWindow();

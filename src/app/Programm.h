@@ -6,6 +6,9 @@
 
 struct Programm {
     static bool Beendet;  // set by the shutdown; the event loop then returns
+    // The event being handled, for a handler that needs more than its source: where a
+    // panel was pressed, which toolbar icon.
+    static Event AktuellesEvent;
 
     // Start-up up to the event loop, on the given platform.
     static void StartUp(Gui& gui);
@@ -18,7 +21,8 @@ struct Programm {
 
 // The dialogs that take gadget actions while they hold the focus, tested in the order
 // they were registered. A dialog registers its window (a place that holds the gadget
-// once the dialog is built) and its event function when it is built.
+// once the dialog is built) and its event function when it is built. A list box's
+// selection and a press on a panel go to the dialog whose window holds that gadget.
 void RegistriereDialog(Gadget** window, void (*event)(Gadget* source));
 
 // Applies the size rule of the main window and keeps the movable parts inside it.

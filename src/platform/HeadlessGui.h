@@ -4,6 +4,8 @@
 
 #include <deque>
 #include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Gui.h"
@@ -13,11 +15,25 @@ class HeadlessGadget : public Gadget {
   public:
     using Gadget::Gadget;
     GadgetShape shape;
-    std::string title;
+    std::string title;  // caption, or the content of a text field or area
+    std::string toolTip;
     bool visible = true, enabled = true, checked = false;
     int tag = 0;
+    int style = 0;
     std::unique_ptr<RecordingCanvas> canvas;
     int redraws = 0;
+    int value = 0, minimum = 0, maximum = 100;
+    std::vector<std::pair<std::string, std::string>> items;  // text, extra data
+    std::shared_ptr<const Image> picture;
+    int fontPoints = 0;
+    int background = -1;  // 0xRRGGBB, -1 the system's
+    Gui::KeyFilter keyFilter;
+    // The HTML view: pages shown (file path, "#anchor" when a link led there), the one
+    // shown now, whether links are followed, and the text of the file shown.
+    std::vector<std::string> history;
+    int historyAt = -1;
+    bool followLinks = true;
+    std::string pageText;
 };
 
 class HeadlessGui : public Gui {
@@ -47,6 +63,49 @@ class HeadlessGui : public Gui {
     void postEvent(const Event& event) override { queue.push_back(event); }
     void startTicks(int perSecond) override { ticksPerSecond = perSecond; }
     void openUrl(const std::string& url) override { openedUrls.push_back(url); }
+    Gadget* createGadget(GadgetClass gadgetClass, int x, int y, int width, int height,
+                         Gadget* parent, const std::string& caption, int style) override;
+    void setText(Gadget* gadget, const std::string& text) override;
+    std::string text(Gadget* gadget) override;
+    void setToolTip(Gadget* gadget, const std::string& tip) override;
+    void setValue(Gadget* gadget, int value) override;
+    int value(Gadget* gadget) override;
+    void setRange(Gadget* gadget, int minimum, int maximum) override;
+    void addItem(Gadget* list, const std::string& text, const std::string& data) override;
+    void clearItems(Gadget* list) override;
+    int itemCount(Gadget* list) override;
+    std::string itemText(Gadget* list, int index) override;
+    std::string itemData(Gadget* list, int index) override;
+    void setPicture(Gadget* gadget, std::shared_ptr<const Image> picture) override;
+    void setFont(Gadget* gadget, int points) override;
+    void setBackground(Gadget* gadget, int red, int green, int blue) override;
+    void setKeyFilter(Gadget* gadget, KeyFilter filter) override;
+    bool loadFile(Gadget* view, const std::string& path) override;
+    std::string currentPage(Gadget* view) override;
+    void goBack(Gadget* view) override;
+    void goForward(Gadget* view) override;
+    void setFollowLinks(Gadget* view, bool follow) override;
+    bool clickLink(Gadget* view, const std::string& href) override;
+
+    // What a user does, for tests. Each acts only on a gadget that is shown and enabled
+    // (with every parent), moves the focus there as a click would, posts what Qt would
+    // post, and returns false when the gadget could not be reached.
+    bool click(Gadget* gadget);  // button, check box, radio button
+    // Types text key by key through the key filter; a Return that passes the filter
+    // presses the window's default button from a text field and breaks the line in an area.
+    bool type(Gadget* gadget, const std::string& text);
+    bool choose(Gadget* list, int index);   // combo box or list box item
+    bool slide(Gadget* gadget, int value);  // slider or stepper, kept inside its range
+    bool clickIcon(Gadget* toolbar, int index);
+    bool pressPanel(Gadget* panel, int x, int y);
+    bool clickCloseBox(Gadget* window);
+    // Shown: visible, and every parent too.
+    bool isShown(Gadget* gadget);
+    bool isReachable(Gadget* gadget);  // shown and enabled, with every parent
+    // The window's default button, or none.
+    Gadget* defaultButton(Gadget* window);
+    // The gadget of this window (at any depth) whose kept caption is this, or none.
+    Gadget* findByCaption(Gadget* window, const std::string& caption);
 
     static HeadlessGadget* record(Gadget* gadget) { return static_cast<HeadlessGadget*>(gadget); }
     // A caption as the screen would show it, through the translator.
@@ -65,5 +124,7 @@ class HeadlessGui : public Gui {
     int menuBarUpdates = 0;
 
   private:
+    void showPage(HeadlessGadget* view);
+    Gadget* windowOf(Gadget* gadget);
     HeadlessGadget* make(GadgetClass gadgetClass, Gadget* parent);
 };

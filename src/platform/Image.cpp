@@ -24,16 +24,19 @@ std::shared_ptr<Image> Image::fromPng(const std::string& bytes, const std::strin
     }
     auto image = fromPixels(static_cast<int>(png.width), static_cast<int>(png.height),
                             std::move(pixels), name);
-    if (cellWidth > 0 && cellHeight > 0) {
-        image->cellWidth_ = cellWidth;
-        image->cellHeight_ = cellHeight;
-        int fit = (image->width_ / cellWidth) * (image->height_ / cellHeight);
-        image->cellCount_ = std::max(1, std::min(cells, fit));
-        if (fit < cells)
-            std::cout << "image: '" << name << "' holds " << fit << " of " << cells << " cells"
-                      << std::endl;
-    }
+    image->cutIntoCells(cellWidth, cellHeight, cells);
     return image;
+}
+
+void Image::cutIntoCells(int cellWidth, int cellHeight, int cells) {
+    if (cellWidth <= 0 || cellHeight <= 0) return;
+    cellWidth_ = cellWidth;
+    cellHeight_ = cellHeight;
+    int fit = (width_ / cellWidth) * (height_ / cellHeight);
+    cellCount_ = std::max(1, std::min(cells, fit));
+    if (fit < cells)
+        std::cout << "image: '" << name_ << "' holds " << fit << " of " << cells << " cells"
+                  << std::endl;
 }
 
 std::shared_ptr<Image> Image::fromPixels(int width, int height, std::vector<uint8_t> rgba,

@@ -16,6 +16,9 @@ class Image {
     static std::shared_ptr<Image> fromPixels(int width, int height, std::vector<uint8_t> rgba,
                                              const std::string& name);
 
+    // Cuts the picture into cells of this size (as many as fit, at most `cells`).
+    void cutIntoCells(int cellWidth, int cellHeight, int cells);
+
     const std::string& name() const { return name_; }
     int width() const { return width_; }
     int height() const { return height_; }
