@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/Programm.h"
+#include "dialogs/Parameter.h"
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
 #include "i18n/Sprache.h"
@@ -239,7 +240,7 @@ void MDI::MenuAction(int tag) {
             notYet("the information window");
             break;
         case MENU_PARA:
-            notYet("the settings dialog");
+            Parameter::FormLoad();
             break;
         case MENU_INTERNET:
             Ui::gui->openUrl(HomePage);

@@ -10,6 +10,7 @@
 #include "data/Daten.h"
 #include "data/Files.h"
 #include "data/ZipArchive.h"
+#include "dialogs/Parameter.h"
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
 #include "i18n/Sprache.h"
@@ -159,6 +160,7 @@ void Programm::SetzeStartwerte() {
     KlavierTyp::Reset();
     TastenFeldTyp::Reset();
     MDI::Reset();
+    Parameter::Reset();
     ApiClass::Reset();
     ResetSprache();
     ChromaTyp::Reset();
@@ -205,6 +207,7 @@ void Programm::StartUp(Gui& gui) {
     NotenFenster::NotenBild = LadeBild("Noten.png", 60, 140, 18);
     Note::StartUp();
     MDI::FormLoad();
+    RegisterSettingsDialog();
     SpielFenster::CreateIt(10, 10);
     gui.startTicks(60);
     LadeLektion(1, 0);

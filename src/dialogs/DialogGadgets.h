@@ -4,6 +4,7 @@
 // picture panel. Positions are client pixels of the parent. Every operation accepts a
 // missing gadget and then does nothing (or answers 0, -1, "", false).
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -13,7 +14,6 @@
 namespace DialogGadgets {
 
 enum class Align { Left, Centre, Right };
-enum class Filter { None, Digits, HostAndPort };
 
 // A window with a title bar only, client area width x height, hidden until shown.
 Gadget* dialogWindow(const std::string& title, int width, int height);
@@ -26,21 +26,20 @@ int toolbarIcon(Gadget* toolbar);
 
 Gadget* page(int x, int y, int width, int height, Gadget* parent);  // a sunken panel
 Gadget* group(const std::string& caption, int x, int y, int width, int height, Gadget* parent);
-Gadget* picture(std::shared_ptr<Image> image, int x, int y, int width, int height,
-                Gadget* parent);
+Gadget* picture(std::shared_ptr<Image> image, int x, int y, int width, int height, Gadget* parent);
 void setPicture(Gadget* picture, std::shared_ptr<Image> image);
 
 Gadget* radio(const std::string& caption, int x, int y, int width, int height, Gadget* parent);
 Gadget* checkBox(const std::string& caption, int x, int y, int width, int height, Gadget* parent);
-Gadget* pushButton(const std::string& caption, int x, int y, int width, int height,
-                   Gadget* parent, bool isDefault = false);
+Gadget* pushButton(const std::string& caption, int x, int y, int width, int height, Gadget* parent,
+                   bool isDefault = false);
 Gadget* label(const std::string& caption, int x, int y, int width, int height, Gadget* parent,
               Align align = Align::Left, bool sunken = false);
-Gadget* textField(int x, int y, int width, int height, Gadget* parent,
-                  Filter filter = Filter::None);
+Gadget* textField(int x, int y, int width, int height, Gadget* parent);
+// The filter sees every key typed into the field first; false drops the key.
+void setKeyFilter(Gadget* field, std::function<bool(int keyCode, int character)> filter);
 Gadget* comboBox(int x, int y, int width, int height, Gadget* parent);
-Gadget* stepper(int x, int y, int width, int height, Gadget* parent, int low, int high,
-                int value);
+Gadget* stepper(int x, int y, int width, int height, Gadget* parent, int low, int high, int value);
 
 void setChecked(Gadget* gadget, bool checked);
 bool isChecked(Gadget* gadget);

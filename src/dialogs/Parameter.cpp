@@ -1,14 +1,18 @@
 #include "dialogs/Parameter.h"
 
+#include <initializer_list>
 #include <iostream>
+#include <optional>
 #include <vector>
 
 #include "app/MDI.h"
 #include "app/Programm.h"
 #include "data/Daten.h"
+#include "dialogs/Dialog.h"
 #include "dialogs/DialogGadgets.h"
 #include "dialogs/SettingsChoices.h"
 #include "exercise/Spiel.h"
+#include "music/ChromaTyp.h"
 #include "platform/Ui.h"
 #include "settings/ApiClass.h"
 #include "settings/IniClass.h"
@@ -34,7 +38,6 @@ using namespace SettingsChoices;
 namespace G = DialogGadgets;
 
 constexpr int kBreite = 600, kHoehe = 400;
-constexpr int kLengthBoxes[4] = {0, 1, 2, 3};  // Button slots of the length boxes: see below
 // The four length boxes have no constant of their own; they take Button slots 1, 2, 4, 9,
 // which no other control uses.
 constexpr int kLengthSlot[4] = {1, 2, 4, 9};
@@ -101,13 +104,39 @@ void buildGeneralPage(Gadget* page) {
         G::addItem(P::ComboBox[P::COMB_SPRACHE], language);
 }
 
+// Keys that edit rather than type (backspace, delete, arrows, Return) always pass.
+bool isEditingKey(int character) {
+    return character < 32 || character == 127;
+}
+
+// A field takes only the characters it can hold; a refused key is said beside it.
+void filterKeys(int field, int note, bool (*fits)(int character), const std::string& refusal) {
+    G::setKeyFilter(P::TextField[field], [=](int, int character) {
+        const bool passes = isEditingKey(character) || fits(character);
+        G::setText(P::Label[note], passes ? "" : refusal);
+        return passes;
+    });
+}
+
+bool isDigit(int character) {
+    return character >= '0' && character <= '9';
+}
+
+bool isHostCharacter(int character) {
+    return isDigit(character) || (character >= 'a' && character <= 'z') ||
+           (character >= 'A' && character <= 'Z') || character == '.' || character == '-' ||
+           character == ':';
+}
+
 void buildTeacherPage(Gadget* page) {
     P::Label[P::LABEL_HOMEPAGE] = G::label("{{Teacher}} ID:", 40, 40, 150, 23, page);
-    P::TextField[P::LEHRER_ID_TEXT] = G::textField(40, 70, 100, 26, page, G::Filter::Digits);
+    P::TextField[P::LEHRER_ID_TEXT] = G::textField(40, 70, 100, 26, page);
     P::Label[P::LABEL_LEHRER_FALSCH] = G::label("", 150, 72, 400, 23, page);
     P::Label[P::LABEL_SERVER] = G::label("{{Result server}}:", 40, 120, 300, 23, page);
-    P::TextField[P::SERVER_TEXT] = G::textField(40, 150, 250, 26, page, G::Filter::HostAndPort);
+    P::TextField[P::SERVER_TEXT] = G::textField(40, 150, 250, 26, page);
     P::Label[P::LABEL_SERVER_FALSCH] = G::label("", 300, 152, 280, 23, page);
+    filterKeys(P::LEHRER_ID_TEXT, P::LABEL_LEHRER_FALSCH, isDigit, refusedTeacherText());
+    filterKeys(P::SERVER_TEXT, P::LABEL_SERVER_FALSCH, isHostCharacter, refusedServerText());
 }
 
 void buildInputPage(Gadget* page) {
@@ -204,14 +233,17 @@ void fillOutputSide() {
 
     const std::vector<std::string> gm = gmNames();
     fillList(P::ComboBox[P::COMB_MIDI_GM], gm);
+    const int program = IniClass::Value("", "MIDI", "MidiInstrument");
     if (!gm.empty())
-        G::select(P::ComboBox[P::COMB_MIDI_GM], IniClass::Value("", "MIDI", "MidiInstrument"));
+        G::select(P::ComboBox[P::COMB_MIDI_GM],
+                  program >= 0 && program < int(gm.size()) ? program : 0);
 
     fillList(P::ComboBox[P::COMB_AUDIO_GM], audioInstrumentNames());
     P::SelectComboBox(P::ComboBox[P::COMB_AUDIO_GM], midiValue("AudioInstrument"));
 
     // No output port: the sound stays with the samples.
-    if (G::isChecked(P::Button[P::BUT_OUT_MIDI]) && G::itemCount(P::ComboBox[P::COMB_MIDI_OUT]) == 0) {
+    if (G::isChecked(P::Button[P::BUT_OUT_MIDI]) &&
+        G::itemCount(P::ComboBox[P::COMB_MIDI_OUT]) == 0) {
         G::setChecked(P::Button[P::BUT_OUT_AUDIO], true);
         G::setChecked(P::Button[P::BUT_OUT_MIDI], false);
         IniClass::Schreiben("", "MIDI", "SignalOut", "0");
@@ -386,9 +418,7 @@ void Parameter::FormLoad() {
     Button[BUT_OK] = G::pushButton("{{OK}}", 400, top + 360, 100, 24, Window, true);
     Form_Setup();
     ZeigeSeite(0);
-    gui.setVisible(Window, true);
-    gui.setEnabled(MDI::Window, false);
-    gui.activate(Window);
+    ZeigeModal(Window);
 }
 
 void Parameter::Form_Setup() {
@@ -419,18 +449,17 @@ void Parameter::Event(Gadget* source) {
     if (source == ToolBar) {
         ZeigeSeite(G::toolbarIcon(ToolBar));
     } else if (source == Button[BUT_OK]) {
-        const std::string teacher = G::text(TextField[LEHRER_ID_TEXT]);
-        const bool accepted = chooseTeacher(teacher);
-        showRefusal(LABEL_LEHRER_FALSCH, accepted, refusedTeacherText());
-        if (!accepted) {
-            ZeigeSeite(1);  // the refused number is shown where it can be mended
+        // The teacher page's fields are kept by "OK"; a refused text keeps the dialog
+        // open on that page, with the reason beside the field.
+        const bool teacher = chooseTeacher(G::text(TextField[LEHRER_ID_TEXT]));
+        const bool server = chooseServer(G::text(TextField[SERVER_TEXT]));
+        showRefusal(LABEL_LEHRER_FALSCH, teacher, refusedTeacherText());
+        showRefusal(LABEL_SERVER_FALSCH, server, refusedServerText());
+        if (!teacher || !server) {
+            ZeigeSeite(1);
             return;
         }
-        Ui::gui->postEvent({EventId::WindowClose, Window});
-    } else if (source == TextField[LEHRER_ID_TEXT]) {
-        showRefusal(LABEL_LEHRER_FALSCH, isTeacherNumber(G::text(source)), refusedTeacherText());
-    } else if (source == TextField[SERVER_TEXT]) {
-        showRefusal(LABEL_SERVER_FALSCH, chooseServer(G::text(source)), refusedServerText());
+        SchliesseDialog(Window);
     } else if (isOneOf(source, {kLengthSlot[0], kLengthSlot[1], kLengthSlot[2], kLengthSlot[3]},
                        slot)) {
         int clicked = 0;
@@ -499,4 +528,9 @@ void Parameter::Reset() {
 void ListenToMidiWhileActive() {
     Spiel::DialogMitMidi = &Parameter::Window;
     Spiel::MidiFuerDialog = Parameter::MeldeMidiMessage;
+}
+
+void RegisterSettingsDialog() {
+    RegistriereDialog(&Parameter::Window, Parameter::Event);
+    ListenToMidiWhileActive();
 }

@@ -36,10 +36,10 @@ struct Parameter {
                          BUT_OKT_1 = 16, BUT_OKT_2 = 17, BUT_IN_AUDIO = 18, BUT_IN_MIDI = 19,
                          BUT_IN_TASTE = 20, BUT_OUT_MIDI = 21, BUT_OUT_AUDIO = 22, BUT_LANG_1 = 23,
                          BUT_LANG_2 = 24, BUT_LANG_3 = 25, BUT_LANG_4 = 26;
-    static constexpr int COMB_MIDI_OUT = 0, COMB_AUDIO_OUT = 1, COMB_MIDI_IN = 2,
-                         COMB_AUDIO_IN = 3, COMB_MIDI_GM = 4, COMB_AUDIO_GM = 5, COMB_SPRACHE = 6;
-    static constexpr int LABEL_KEIN = 0, LABEL_AKTIV = 1, LABEL_NOTEDA = 2,
-                         LABEL_MIDIERGEBNIS = 7, LABEL_HOMEPAGE = 8;
+    static constexpr int COMB_MIDI_OUT = 0, COMB_AUDIO_OUT = 1, COMB_MIDI_IN = 2, COMB_AUDIO_IN = 3,
+                         COMB_MIDI_GM = 4, COMB_AUDIO_GM = 5, COMB_SPRACHE = 6;
+    static constexpr int LABEL_KEIN = 0, LABEL_AKTIV = 1, LABEL_NOTEDA = 2, LABEL_MIDIERGEBNIS = 7,
+                         LABEL_HOMEPAGE = 8;
     static constexpr int SLID_TON_KAN = 0, SLID_IN_KANAL = 1;
     static constexpr int LEHRER_ID_TEXT = 10;
     // Beyond the teacher number: the result server's field, its caption, and the notes
@@ -69,3 +69,6 @@ struct Parameter {
 // The dialog takes the MIDI input while it is the active window, so that a note played
 // for the input test never reaches the exercise.
 void ListenToMidiWhileActive();
+// Start-up: the event loop hands the dialog's gadget actions to Parameter::Event, and
+// the dialog listens to MIDI while active.
+void RegisterSettingsDialog();
