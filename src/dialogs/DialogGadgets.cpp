@@ -8,6 +8,7 @@ namespace DialogGadgets {
 
 namespace {
 constexpr int kToolbarHeight = 40;  // 32-pixel icons and the bar's margins
+constexpr int kGroupTitle = 18;     // the title line of a titled group
 
 Gui* gui() {
     return Ui::gui;
@@ -48,7 +49,10 @@ Gadget* page(int x, int y, int width, int height, Gadget* parent) {
 }
 
 Gadget* group(const std::string& caption, int x, int y, int width, int height, Gadget* parent) {
-    return make(GadgetClass::Panel, x, y, width, height, parent, caption);
+    Gadget* frame = make(GadgetClass::Panel, x, y, width, height, parent, caption);
+    if (caption.empty() || !frame) return frame;
+    // The controls of a titled group start below its title.
+    return make(GadgetClass::Panel, 0, kGroupTitle, width, height - kGroupTitle, frame);
 }
 
 Gadget* picture(std::shared_ptr<Image> image, int x, int y, int width, int height, Gadget* parent) {

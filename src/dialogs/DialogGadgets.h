@@ -25,6 +25,7 @@ Gadget* toolbar(const std::string& member, int icons, Gadget* window);
 int toolbarIcon(Gadget* toolbar);
 
 Gadget* page(int x, int y, int width, int height, Gadget* parent);  // a sunken panel
+// A group frame; with a caption, the returned panel is its inside, below the title.
 Gadget* group(const std::string& caption, int x, int y, int width, int height, Gadget* parent);
 Gadget* picture(std::shared_ptr<Image> image, int x, int y, int width, int height, Gadget* parent);
 void setPicture(Gadget* picture, std::shared_ptr<Image> image);
