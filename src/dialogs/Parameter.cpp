@@ -348,11 +348,11 @@ void radioEvent(int slot) {
             break;
         case P::BUT_IN_MIDI:
             chooseInput(1);
-            P::AmpelZustand = 0;
+            lightToRed();
             break;
         case P::BUT_IN_AUDIO:
             chooseInput(2);
-            P::AmpelZustand = 0;
+            lightToRed();
             break;
         case P::BUT_OUT_AUDIO:
             chooseOutput(0);
@@ -380,7 +380,7 @@ bool listEvent(Gadget* source) {
                 break;
             case P::COMB_MIDI_IN:
                 chooseMidiInput(text);
-                P::AmpelZustand = 0;
+                lightToRed();  // the test starts again for the new keyboard
                 break;
             case P::COMB_AUDIO_OUT:
                 chooseAudioOutput(text);
@@ -447,7 +447,8 @@ void Parameter::Event(Gadget* source) {
     if (!source) return;
     int slot = -1;
     if (source == ToolBar) {
-        ZeigeSeite(G::toolbarIcon(ToolBar));
+        const int icon = G::toolbarIcon(ToolBar);
+        if (icon >= 0 && icon < 4) ZeigeSeite(icon);
     } else if (source == Button[BUT_OK]) {
         // The teacher page's fields are kept by "OK"; a refused text keeps the dialog
         // open on that page, with the reason beside the field.

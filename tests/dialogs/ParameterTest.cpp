@@ -503,6 +503,32 @@ TEST_F(SettingsDialog, TheLightTurnsYellowThenGreenAndTheExerciseDoesNotCount) {
     EXPECT_EQ(gui.text(P::Label[P::LABEL_MIDIERGEBNIS]), " C= 3   N= 64   V= 90");
     choose(P::ComboBox[P::COMB_MIDI_IN], 1);
     EXPECT_EQ(P::AmpelZustand, 0) << "another input starts the test again";
+    EXPECT_EQ(gui.record(P::Panel[P::PAN_AMPEL])->picture, P::Ampelbild[0]);
+}
+
+TEST_F(SettingsDialog, EachOpeningBuildsANewWindowThatTakesTheActions) {
+    open();
+    Gadget* first = P::Window;
+    ASSERT_TRUE(gui.clickCloseBox(first));
+    run();
+    EXPECT_FALSE(shown(first));
+    EXPECT_TRUE(gui.record(MDI::Window)->enabled);
+    IniClass::Schreiben("", "Allgemein", "OktavName", "1");
+    open();
+    EXPECT_NE(P::Window, nullptr);
+    EXPECT_TRUE(shown(P::Window));
+    EXPECT_EQ(value(P::Button[P::BUT_OKT_1]), 1) << "the controls show the settings anew";
+    click(P::Button[P::BUT_OKT_2]);
+    EXPECT_EQ(general("OktavName"), "2");
+}
+
+TEST_F(SettingsDialog, ActionsWhileTheMainWindowHoldsTheFocusGoNowhere) {
+    open();
+    gui.activate(MDI::Canvas);
+    gui.postEvent({EventId::GadgetAction, P::Button[P::BUT_OKT_2]});
+    gui.setValue(P::Button[P::BUT_OKT_2], 1);
+    run();
+    EXPECT_EQ(general("OktavName"), "");
 }
 
 }  // namespace
