@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/Programm.h"
+#include "dialogs/InfoFenster.h"
 #include "dialogs/Parameter.h"
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
@@ -237,7 +238,7 @@ void MDI::MenuAction(int tag) {
             Stopp();
             break;
         case MENU_ABOUT:
-            notYet("the information window");
+            InfoFenster::ShowAs(InfoFenster::SHOW_INFO, "info");
             break;
         case MENU_PARA:
             Parameter::FormLoad();
@@ -246,7 +247,7 @@ void MDI::MenuAction(int tag) {
             Ui::gui->openUrl(HomePage);
             break;
         case MENU_HELP:
-            notYet("the manual window");
+            InfoFenster::ShowAs(InfoFenster::SHOW_ANLEITUNG, "anleitung");
             break;
         case MENU_NAME:
             notYet("the name entry");

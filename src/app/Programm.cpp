@@ -10,7 +10,9 @@
 #include "data/Daten.h"
 #include "data/Files.h"
 #include "data/ZipArchive.h"
+#include "dialogs/InfoFenster.h"
 #include "dialogs/Parameter.h"
+#include "exercise/Bewertung.h"
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
 #include "i18n/Sprache.h"
@@ -174,6 +176,8 @@ void Programm::SetzeStartwerte() {
     NotenPapier::Reset();
     DigitalAnzeige::Reset();
     Lektion::Reset();
+    ResetBewertung();
+    InfoFenster::Reset();
     dialogs().clear();
     ungeseheneDruecke = aufgeschobeneLoslasse = 0;
     midiStartNachTicks = 0;
@@ -208,6 +212,7 @@ void Programm::StartUp(Gui& gui) {
     Note::StartUp();
     MDI::FormLoad();
     RegisterSettingsDialog();
+    InfoFenster::FormLoad();
     SpielFenster::CreateIt(10, 10);
     gui.startTicks(60);
     LadeLektion(1, 0);

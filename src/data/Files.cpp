@@ -138,6 +138,7 @@ bool makeFolders(const std::string& folder) {
 bool copy(const std::string& from, const std::string& to) {
     auto bytes = readBytes(from);
     if (!bytes) return false;
+    if (readBytes(to) == bytes) return true;  // already the same: spare the disk a write
     return writeBytes(to, *bytes);
 }
 

@@ -26,6 +26,7 @@ std::vector<std::string> lines(const std::string& text);
 bool writeBytes(const std::string& path, const std::string& bytes);
 bool exists(const std::string& path);
 bool makeFolders(const std::string& folder);
+// Copies a file; a target that already holds the same bytes is left as it is.
 bool copy(const std::string& from, const std::string& to);
 
 // The path of an existing file whose name differs only in letter case, else the path.

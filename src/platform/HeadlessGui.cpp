@@ -20,6 +20,7 @@ Gadget* HeadlessGui::createWindow(const std::string& title, int x, int y, int wi
     window->title = title;
     window->shape = {x, y, width, height};
     window->visible = (style & WindowStyle::Hidden) == 0;
+    window->style = style;
     return window;
 }
 

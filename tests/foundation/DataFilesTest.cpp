@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include "data/Daten.h"
@@ -104,6 +105,17 @@ TEST_F(StartupCopy, ReplacesTheWorkingCopyAndDropsItsCachedText) {
     EXPECT_EQ(IniClass::Lesen(AppPfad + "Lektionen.ini", "Lektion 1", "Name"), "Own");
     KopiereAppDateien();
     EXPECT_EQ(IniClass::Lesen(AppPfad + "Lektionen.ini", "Lektion 1", "Name"), "Deutsch");
+}
+
+TEST_F(StartupCopy, LeavesACopyThatIsAlreadyTheSameUnwritten) {
+    useArchive("styles.css\r\nlogo.png");
+    KopiereAppDateien();
+    auto old = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    std::filesystem::last_write_time(AppPfad + "styles.css", old);
+    writeFile(AppPfad + "logo.png", "CHANGED");
+    KopiereAppDateien();
+    EXPECT_EQ(std::filesystem::last_write_time(AppPfad + "styles.css"), old);
+    EXPECT_EQ(readFile(AppPfad + "logo.png"), "LOGO") << "a changed copy is replaced";
 }
 
 TEST_F(StartupCopy, ShippedListCopiesTheGermanLessonsAndPages) {

@@ -267,3 +267,23 @@ TEST_F(QtGadgets, LoadingTheShownPageAgainShowsTheFileAsItIsNow) {
 }
 
 }  // namespace
+
+namespace {
+TEST_F(QtGadgets, AWindowWithoutTitleBarIsFramelessAndOnlyAResizableOneResizes) {
+    gui->createWindow("Input", 10, 10, 400, 180, nullptr, WindowStyle::Hidden);
+    gui->createWindow("Main", 10, 10, 990, 700, nullptr,
+                      WindowStyle::TitleBar | WindowStyle::Resizable | WindowStyle::Hidden);
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->windowTitle() == "Input") {
+            EXPECT_TRUE(top->windowFlags() & Qt::FramelessWindowHint);
+            EXPECT_EQ(top->minimumSize(), top->maximumSize());
+        }
+        if (top->windowTitle() == "Main") {
+            EXPECT_FALSE(top->windowFlags() & Qt::FramelessWindowHint);
+            EXPECT_NE(top->minimumSize(), top->maximumSize());
+        }
+        if (top->windowTitle() == "Dialog")
+            EXPECT_FALSE(top->windowFlags() & Qt::FramelessWindowHint);
+    }
+}
+}  // namespace

@@ -1,6 +1,8 @@
 // Renders frames of real exercises into PNG files: the program runs off screen with a
 // hand-driven clock; menus and answers are given as the event loop would give them.
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -9,6 +11,7 @@
 
 #include "app/MDI.h"
 #include "app/Programm.h"
+#include "dialogs/InfoFenster.h"
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
 #include "lessons/LektionsDatei.h"
@@ -22,6 +25,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QTextBrowser>
 
 namespace {
 ManualClock programClock;
@@ -69,12 +73,93 @@ void menu(int tag) {
     Programm::HandleEvent({EventId::MenuAction, nullptr, tag});
 }
 
+// The information window as the screen shows it: its HTML view rendered by Qt.
+void saveInfoWindow(const std::string& folder, const std::string& name) {
+    QApplication::processEvents();
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (!widget->isVisible() || !widget->findChild<QTextBrowser*>()) continue;
+        std::string file = folder + "/" + name + ".png";
+        widget->grab().save(QString::fromStdString(file));
+        std::printf("wrote %s\n", file.c_str());
+    }
+}
+
+// A frame scaled for the manual, whose pages are 630 pixels wide.
+void saveForManual(const std::string& folder, const std::string& name) {
+    auto* canvas = static_cast<QtCanvas*>(Ui::mainCanvas());
+    std::string file = folder + "/" + name + ".png";
+    canvas->frame()
+        .copy(0, 0, 1120, 700)
+        .scaledToWidth(560, Qt::SmoothTransformation)
+        .save(QString::fromStdString(file));
+    std::printf("wrote %s\n", file.c_str());
+}
+
+void saveInfoWindowForManual(const std::string& folder, const std::string& name) {
+    QApplication::processEvents();
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (!widget->isVisible() || !widget->findChild<QTextBrowser*>()) continue;
+        std::string file = folder + "/" + name + ".png";
+        widget->grab()
+            .toImage()
+            .scaledToWidth(420, Qt::SmoothTransformation)
+            .save(QString::fromStdString(file));
+        std::printf("wrote %s\n", file.c_str());
+    }
+}
+
+void closeInfoWindow() {
+    Programm::HandleEvent({EventId::WindowClose, InfoFenster::Window});
+}
+
 // Answers the asked note rightly, or wrongly by a semitone.
 void answer(bool right) {
+    if (!SpielFenster::Haupt) return;
     for (const auto& note : SpielFenster::Haupt->Liste) {
         if (note->Aktiv != 1) continue;
         SpielFenster::EmpfangeNote(note->EchtMidi + (right ? 0 : 1), 2);
         return;
+    }
+}
+// The pictures of the manual, in German and English: exerciseshots assets manual
+void manualPictures(const std::string& folder) {
+    for (int sprache : {1, 0}) {
+        std::string suffix = sprache == 1 ? "-de" : "-en";
+        MDI::SwitchSprache(sprache);
+        LadeLektion(1, 0);
+        menu(MDI::MENU_FLOATING);
+        ticks(1500);
+        for (int i = 0; i < 4; ++i) {
+            answer(i != 2);
+            ticks(300);
+        }
+        saveForManual(folder, "Anleitung-Bildschirm" + suffix);
+        menu(MDI::MENU_SINGLE);
+        ticks(1500);
+        saveForManual(folder, "Anleitung-Einzelnoten" + suffix);
+        LadeLektion(5, 0);
+        menu(MDI::MENU_LEARN);
+        ticks(800);
+        SpielFenster::EmpfangeNote(64, 2);
+        ticks(400);
+        saveForManual(folder, "Anleitung-Lernen" + suffix);
+        menu(MDI::MENU_COMPETITION);
+        ticks(2100);
+        saveForManual(folder, "Anleitung-Countdown" + suffix);
+        ticks(6000);
+        for (int i = 0; i < 3; ++i) {
+            answer(true);
+            ticks(400);
+        }
+        saveForManual(folder, "Anleitung-Pruefung" + suffix);
+        for (int i = 0; i < 400 && Spiel::SpielMode != 0; ++i) {
+            answer(true);
+            ticks(200);
+        }
+        ticks(50);
+        saveInfoWindowForManual(folder, "Anleitung-Ergebnis" + suffix);
+        closeInfoWindow();
+        menu(MDI::MENU_PAUSE);
     }
 }
 }  // namespace
@@ -83,7 +168,9 @@ int main(int argc, char** argv) {
     std::string folder = argc > 1 ? argv[1] : ".";
     std::filesystem::create_directories(folder);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    auto data = std::filesystem::temp_directory_path() / "lesmora-exerciseshots";
+    // A folder of this run alone: another run at the same time must not wipe it.
+    auto data = std::filesystem::temp_directory_path() /
+                ("lesmora-exerciseshots-" + std::to_string(getpid()));
     std::filesystem::remove_all(data);
     setenv("XDG_DATA_HOME", data.c_str(), 1);
     auto gui = makeQtGui(argc, argv);
@@ -91,6 +178,11 @@ int main(int argc, char** argv) {
     programClock.now = 50000;
     Programm::StartUp(*gui);
     ticks(600);
+    if (argc > 2 && std::string(argv[2]) == "manual") {
+        manualPictures(folder);
+        std::filesystem::remove_all(data);
+        return 0;
+    }
 
     saveMenus(folder, "menus-german");
     MDI::SwitchSprache(0);
@@ -134,5 +226,44 @@ int main(int argc, char** argv) {
     save(folder, "examination-countdown");
     ticks(6000);
     save(folder, "examination");
+
+    // The result pages, passed and failed, in both languages.
+    // Every answer right, or every note first missed (a note takes one life at most).
+    auto finish = [](bool right) {
+        for (int i = 0; i < 400 && Spiel::SpielMode != 0; ++i) {
+            if (!right) {
+                answer(false);
+                ticks(100);
+            }
+            answer(true);
+            ticks(200);
+        }
+        ticks(50);
+    };
+    for (int sprache : {1, 0}) {
+        std::string language = sprache == 1 ? "german" : "english";
+        MDI::SwitchSprache(sprache);
+        menu(MDI::MENU_COMPETITION);
+        ticks(6500);
+        finish(true);
+        saveInfoWindow(folder, "result-passed-" + language);
+        closeInfoWindow();
+        menu(MDI::MENU_COMPETITION);
+        ticks(6500);
+        finish(false);
+        saveInfoWindow(folder, "result-failed-" + language);
+        closeInfoWindow();
+        InfoFenster::ShowAs(InfoFenster::SHOW_INFO, "info");
+        saveInfoWindow(folder, "info-" + language);
+        closeInfoWindow();
+        InfoFenster::ShowAs(InfoFenster::SHOW_ANLEITUNG, "anleitung");
+        saveInfoWindow(folder, "manual-top-" + language);
+        Ui::gui->clickLink(InfoFenster::HtmlView, "#pruefung");
+        saveInfoWindow(folder, "manual-examination-" + language);
+        Ui::gui->clickLink(InfoFenster::HtmlView, "#midi");
+        saveInfoWindow(folder, "manual-midi-" + language);
+        closeInfoWindow();
+    }
+    std::filesystem::remove_all(data);
     return 0;
 }

@@ -268,8 +268,10 @@ class QtGui : public Gui {
         if (style & WindowStyle::MenuBar) window->menuBar();
         if (style & WindowStyle::StatusBar) window->statusBar();
         if (style & WindowStyle::ToolWindow) window->setWindowFlag(Qt::Tool);
+        if (!(style & WindowStyle::TitleBar)) window->setWindowFlag(Qt::FramelessWindowHint);
         window->setWindowTitle(QString::fromStdString(translate(title)));
         gadget->caption = title;
+        gadget->style = style;
         setShape(gadget, x, y, width, height);
         if (!(style & WindowStyle::Hidden)) window->show();
         return gadget;
@@ -294,7 +296,10 @@ class QtGui : public Gui {
         auto* g = qtGadget(gadget);
         if (g->window) {
             g->window->move(x, y);
-            g->window->resize(width, height + chromeHeight(g->window));
+            if (g->style & WindowStyle::Resizable)
+                g->window->resize(width, height + chromeHeight(g->window));
+            else
+                g->window->setFixedSize(width, height + chromeHeight(g->window));
         } else {
             g->widget->setGeometry(x, y, width, height);
         }
