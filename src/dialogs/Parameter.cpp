@@ -1,7 +1,6 @@
 #include "dialogs/Parameter.h"
 
 #include <initializer_list>
-#include <iostream>
 #include <optional>
 #include <vector>
 
@@ -14,7 +13,6 @@
 #include "exercise/Spiel.h"
 #include "music/ChromaTyp.h"
 #include "platform/Ui.h"
-#include "settings/ApiClass.h"
 #include "settings/IniClass.h"
 #include "sound/MIDI.h"
 
@@ -474,8 +472,7 @@ void Parameter::Event(Gadget* source) {
         stepperChanged(SLID_TON_KAN);
     } else if (source == Slider[SLID_IN_KANAL]) {
         stepperChanged(SLID_IN_KANAL);
-    } else if (listEvent(source)) {
-    } else {
+    } else if (!listEvent(source)) {
         for (int each = 0; each < 30; ++each)
             if (Button[each] && source == Button[each]) radioEvent(each);
     }
