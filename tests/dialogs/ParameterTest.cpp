@@ -219,7 +219,9 @@ class EveryList : public SettingsDialog, public ::testing::WithParamInterface<Li
 TEST_P(EveryList, WritesItsKeyAtOnce) {
     const ListCase& c = GetParam();
     withPorts();
+    IniClass::Schreiben("", "MIDI", "AudioInDevice", "Line 1");
     open();
+    IniClass::Schreiben("", c.section, c.key, "before");  // so the choice shows
     page(c.page);
     choose(P::ComboBox[c.combo], c.entry);
     EXPECT_EQ(IniClass::Lesen("", c.section, c.key), c.value) << c.what;
@@ -232,7 +234,9 @@ INSTANTIATE_TEST_SUITE_P(
         ListCase{"MIDI output", P::COMB_MIDI_OUT, 3, 1, "MIDI", "MidiOutDevice", "Piano:1"},
         ListCase{"GM instrument", P::COMB_MIDI_GM, 3, 19, "MIDI", "MidiInstrument", "19"},
         ListCase{"audio instrument", P::COMB_AUDIO_GM, 3, 0, "MIDI", "AudioInstrument", "Piano"},
-        ListCase{"MIDI input", P::COMB_MIDI_IN, 2, 1, "MIDI", "MidiInDevice", "Pads:1"}));
+        ListCase{"MIDI input", P::COMB_MIDI_IN, 2, 1, "MIDI", "MidiInDevice", "Pads:1"},
+        ListCase{"audio input, its one entry", P::COMB_AUDIO_IN, 2, 0, "MIDI", "AudioInDevice",
+                 "Line 1"}));
 
 TEST_F(SettingsDialog, TheAudioOutputListOffersSdlsDriversAndSwitchesAtOnce) {
     SdlAudioOutput::install();
@@ -324,6 +328,8 @@ TEST_F(SettingsDialog, ThePianoRadiosRebuildThePianoAtOnce) {
     EXPECT_EQ(KlavierTyp::OktavTranspose, 24);
     EXPECT_FALSE(reachable(P::Button[P::BUT_INST_GUITAR])) << "the guitar is not offered";
     EXPECT_FALSE(reachable(P::Button[P::BUT_NAME_X]));
+    page(2);
+    EXPECT_FALSE(reachable(P::Button[P::BUT_IN_AUDIO])) << "nor audio input";
 }
 
 TEST_F(SettingsDialog, TheButtonCaptionsFollowTheNameAndOctaveChoices) {
