@@ -7,6 +7,7 @@
 #include "dialogs/InfoFenster.h"
 #include "dialogs/InputFenster.h"
 #include "dialogs/LektionenBrowser.h"
+#include "dialogs/Parameter.h"
 #include "dialogs/QuestionFenster.h"
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
@@ -64,8 +65,8 @@ void ZeigeMenuFuerLektion(int alsZweiHand);
 
 void MDI::FormLoad() {
     Gui& gui = *Ui::gui;
-    Window = gui.createWindow("LESMORA  V 0.49", gui.desktopWidth() - WindowBreite - 50, 100,
-                              WindowBreite, WindowHoehe, nullptr,
+    Window = gui.createWindow(TITLE, gui.desktopWidth() - WindowBreite - 50, 100, WindowBreite,
+                              WindowHoehe, nullptr,
                               WindowStyle::TitleBar | WindowStyle::Resizable |
                                   WindowStyle::MenuBar | WindowStyle::StatusBar);
     Canvas = gui.createCanvas(0, 0, gui.desktopWidth(), gui.desktopHeight(), Window);
@@ -243,7 +244,7 @@ void MDI::MenuAction(int tag) {
             InfoFenster::ShowAs(InfoFenster::SHOW_INFO, "info");
             break;
         case MENU_PARA:
-            notYet("the settings dialog");
+            Parameter::FormLoad();
             break;
         case MENU_INTERNET:
             Ui::gui->openUrl(HomePage);

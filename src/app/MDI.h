@@ -20,6 +20,7 @@ struct MDI {
                          MENU_COMPETITION = 27, MENU_INTERNET = 50, MENU_ABOUT = 51, MENU_HELP = 52,
                          MENU_PARA = 54, MENU_NAME = 56, MENU_CODE = 57, MENU_MAUSTEST = 58;
 
+    static constexpr const char* TITLE = "LESMORA  V 0.49";
     static std::string HomePage;  // the maker's home page, opened by "Homepage Corvello"
 
     static void FormLoad();

@@ -8,11 +8,13 @@
 
 #include "app/MDI.h"
 #include "data/Daten.h"
+#include "data/Files.h"
 #include "data/ZipArchive.h"
 #include "dialogs/Dialog.h"
 #include "dialogs/InfoFenster.h"
 #include "dialogs/InputFenster.h"
 #include "dialogs/LektionenBrowser.h"
+#include "dialogs/Parameter.h"
 #include "dialogs/QuestionFenster.h"
 #include "exercise/Bewertung.h"
 #include "exercise/Spiel.h"
@@ -33,6 +35,7 @@
 #include "notation/NotenFenster.h"
 #include "notation/NotenPapier.h"
 #include "platform/Clock.h"
+#include "platform/SystemLanguage.h"
 #include "platform/Ui.h"
 #include "resultcode/Geheim.h"
 #include "settings/ApiClass.h"
@@ -55,6 +58,25 @@ std::string jetztAlsText() {
 
 void SchreibeLetztenStart() {
     IniClass::Schreiben("", "Allgemein", "LastStart", jetztAlsText());
+}
+
+// The language chosen in an earlier run stays; a first start speaks the system's
+// language: German for a German locale, English otherwise. Set before the start-up copy,
+// so the lesson file and the templates come in that language.
+void WaehleStartSprache() {
+    std::string sprache = IniClass::Lesen("", "Allgemein", "Sprache");
+    if (sprache.empty()) {
+        sprache = SystemLanguage::code() == "de" ? "1" : "0";
+        IniClass::Schreiben("", "Allgemein", "Sprache", sprache);
+    }
+    AktSprache = LenientInt(sprache);
+}
+
+// Until the learner chooses note names, they follow the language of the first start: a
+// German reader takes "B" for B flat.
+void WaehleStartNotenNamen() {
+    if (!IniClass::Lesen("", "Allgemein", "NotenNamen").empty()) return;
+    IniClass::Schreiben("", "Allgemein", "NotenNamen", AktSprache == 1 ? "1" : "0");
 }
 
 struct Dialog {
@@ -153,6 +175,7 @@ void Programm::SetzeStartwerte() {
     KlavierTyp::Reset();
     TastenFeldTyp::Reset();
     MDI::Reset();
+    Parameter::Reset();
     ApiClass::Reset();
     ResetSprache();
     ChromaTyp::Reset();
@@ -191,9 +214,11 @@ void Programm::StartUp(Gui& gui) {
     EigeneDateien = ApiClass::EigeneDateien();
     DatenPfad = "ZIP::Incbin::DATEN.ZIP//";
     AppPfad = ApiClass::AppPfad();
+    Files::makeFolders(AppPfad);
+    WaehleStartSprache();
+    WaehleStartNotenNamen();
     KopiereAppDateien();
     SchreibeLetztenStart();
-    IniClass::Schreiben("", "Allgemein", "Sprache", "1");
     CheckIniAufUnsinn();
     SchreibeLetztenStart();
     SprachLoader(0, "english");
@@ -209,6 +234,7 @@ void Programm::StartUp(Gui& gui) {
     MDI::FormLoad();
     InputFenster::FormLoad();
     QuestionFenster::FormLoad();
+    RegisterSettingsDialog();
     InfoFenster::FormLoad();
     LektionenBrowser::FormLoad();
     SpielFenster::CreateIt(10, 10);

@@ -137,6 +137,5 @@ void InfoFenster::Reset() {
     Window = nullptr;
     HtmlView = nullptr;
     Button.fill(nullptr);
-    WasIstZuSehen = 0;
-    HtmlAusCode = nullptr;
+    WasIstZuSehen = 0;  // HtmlAusCode stays joined, like the result code's hooks
 }

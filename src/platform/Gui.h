@@ -67,7 +67,7 @@ class Gui {
                                  int style = 0) = 0;
     // The caption of a window, button, box, label or titled panel (kept with its tokens and
     // shown through the translator), or the content of a text field or area (shown as
-    // given). text() returns what the user sees or typed, or the kept caption.
+    // given). text() returns a field's or area's content, else the kept caption.
     virtual void setText(Gadget* gadget, const std::string& text) = 0;
     virtual std::string text(Gadget* gadget) = 0;
     virtual void setToolTip(Gadget* gadget, const std::string& tip) = 0;

@@ -38,7 +38,7 @@ TEST_F(Program, StartsWithTheMainWindowTheSettingsAndTheTicks) {
     IniClass::Reset();
     startUp();
     IniClass::UpdateIniFile("");
-    EXPECT_EQ(IniClass::Lesen("", "Allgemein", "Sprache"), "1");
+    EXPECT_EQ(IniClass::Lesen("", "Allgemein", "Sprache"), "0");  // the learner's choice stays
     EXPECT_FALSE(IniClass::Lesen("", "Allgemein", "LastStart").empty());
     GadgetShape shape = windowShape();
     EXPECT_EQ(shape.width, 1120);

@@ -7,6 +7,7 @@
 
 #include "dialogs/Dialog.h"
 #include "exercise/ExerciseFixture.h"
+#include "platform/Image.h"
 #include "platform/Ui.h"
 
 namespace {
@@ -156,4 +157,39 @@ TEST_F(DialogGadgets, TheHtmlViewKeepsItsHistoryAndFollowsOnlyAllowedLinks) {
     EXPECT_EQ(gui.currentPage(view), AppPfad + "one.html#end");
 }
 
+}  // namespace
+
+namespace {
+TEST_F(DialogGadgets, HeadlessRadioGroupsSlidersAndToolbarsBehaveAsOnTheScreen) {
+    Gui& g = gui;
+    Gadget* group = g.createGadget(GadgetClass::Panel, 0, 0, 200, 80, P::Window, "{{Instrument}}");
+    Gadget* other = g.createGadget(GadgetClass::Panel, 0, 90, 200, 40, P::Window);
+    Gadget* piano = g.createGadget(GadgetClass::RadioButton, 5, 5, 150, 24, group, "{{Piano}}");
+    Gadget* guitar = g.createGadget(GadgetClass::RadioButton, 5, 30, 150, 24, group, "{{Guitar}}");
+    Gadget* alone = g.createGadget(GadgetClass::RadioButton, 5, 5, 150, 24, other, "{{Alone}}");
+    Gadget* slider = g.createGadget(GadgetClass::Slider, 0, 140, 200, 24, P::Window);
+    Gadget* toolbar = g.createGadget(GadgetClass::Toolbar, 0, 170, 200, 40, P::Window);
+    std::vector<uint8_t> rgba(4 * 16 * 16 * 4, 255);
+    auto strip = Image::fromPixels(64, 16, rgba, "strip");
+    strip->cutIntoCells(16, 16, 4);
+    g.setPicture(toolbar, strip);
+    g.setRange(slider, 30, 180);
+    ZeigeModal(P::Window);
+    gui.click(piano);
+    gui.click(alone);
+    gui.click(guitar);
+    EXPECT_EQ(g.value(piano), 0) << "one of a group is ticked";
+    EXPECT_EQ(g.value(guitar), 1);
+    EXPECT_EQ(g.value(alone), 1) << "another panel is another group";
+    EXPECT_EQ(gui.findByCaption(P::Window, "{{Guitar}}"), guitar);
+    ASSERT_TRUE(gui.slide(slider, 500));
+    EXPECT_EQ(g.value(slider), 180);
+    EXPECT_FALSE(gui.clickIcon(toolbar, 4)) << "the strip has four icons";
+    ASSERT_TRUE(gui.clickIcon(toolbar, 3));
+    run();
+    ASSERT_EQ(P::Received.size(), 5u);
+    EXPECT_EQ(P::Received.back(), toolbar);
+    EXPECT_EQ(P::ReceivedEvents.back().data, 3);
+    EXPECT_EQ(g.value(toolbar), 3);
+}
 }  // namespace

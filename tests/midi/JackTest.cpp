@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "JackServer.h"
+#include "dialogs/Parameter.h"
 #include "exercise/ExerciseFixture.h"
 #include "input/KlavierTyp.h"
 #include "input/Maus.h"
@@ -173,6 +174,36 @@ TEST_F(OverJack, AnAbsentDeviceNameFallsBackToPortZero) {
     EXPECT_NE(said.find("port 0 \"" + first + "\" is open"), std::string::npos) << said;
     ASSERT_EQ(first, "Lesmora Listener:in");  // the only port to send to
     EXPECT_EQ(heard(1), (std::vector<Bytes>{{0x90, 60, 100}}));
+}
+
+TEST_F(OverJack, TheSettingsDialogsLightShowsANoteWithoutTheExerciseCountingIt) {
+    useLesson({"22|25|28|31|34"});
+    menu(MDI::MENU_SINGLE);
+    heard(3);  // the instrument's program changes
+    ASSERT_NE(waitForNote(), nullptr);
+    menu(MDI::MENU_PARA);
+    Programm::EventLoop();
+    ASSERT_TRUE(gui.clickIcon(Parameter::ToolBar, 2));
+    Programm::EventLoop();
+    Gadget* inputs = Parameter::ComboBox[Parameter::COMB_MIDI_IN];
+    EXPECT_EQ(gui.itemText(inputs, gui.value(inputs)), "Lesmora Keys:out");
+    EXPECT_EQ(Parameter::AmpelZustand, 0);
+    tick();  // the first poll opens the input port
+    ASSERT_EQ(MIDI::InStarted, 3);
+    std::this_thread::sleep_for(50ms);  // the connection is made
+
+    play({0xF8});  // a clock tick: MIDI is alive
+    EXPECT_TRUE(tickUntil([] { return Parameter::AmpelZustand == 1; }));
+    EXPECT_EQ(gui.record(Parameter::Panel[Parameter::PAN_AMPEL])->picture, Parameter::Ampelbild[1]);
+    const int right = Spiel::SpielerRichtig, wrong = Spiel::SpielerFalsch;
+    play({0x91, 62, 77});
+    EXPECT_TRUE(tickUntil([] { return Parameter::AmpelZustand == 2; }));
+    EXPECT_EQ(gui.record(Parameter::Panel[Parameter::PAN_AMPEL])->picture, Parameter::Ampelbild[2]);
+    EXPECT_EQ(gui.text(Parameter::Label[Parameter::LABEL_MIDIERGEBNIS]), " C= 2   N= 62   V= 77");
+    ticksFor(200);
+    EXPECT_EQ(Spiel::SpielerRichtig, right) << "the exercise did not take the note";
+    EXPECT_EQ(Spiel::SpielerFalsch, wrong);
+    EXPECT_TRUE(MIDI::InMessages.empty());
 }
 
 // Where no MIDI system answers, the program starts, says so, and runs.

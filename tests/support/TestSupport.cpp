@@ -10,6 +10,7 @@
 #include "app/Programm.h"
 #include "data/Daten.h"
 #include "data/ZipArchive.h"
+#include "platform/SystemLanguage.h"
 #include "settings/ApiClass.h"
 #include "settings/IniClass.h"
 
@@ -28,12 +29,15 @@ void FreshProgramTest::SetUp() {
     DatenPfad = "ZIP::Incbin::DATEN.ZIP//";
     AppPfad = ApiClass::AppPfad();
     std::filesystem::create_directories(AppPfad);  // as the start-up copy does
+    // A first start speaks the system's language; tests start German unless they say so.
+    SystemLanguage::override("de");
 }
 
 void FreshProgramTest::TearDown() {
     std::error_code ignored;
     fs::permissions(root, fs::perms::owner_all, fs::perm_options::add, ignored);
     fs::remove_all(root, ignored);
+    SystemLanguage::override(std::nullopt);
 }
 
 std::string readFile(const std::string& path) {

@@ -12,6 +12,7 @@
 
 #include "app/MDI.h"
 #include "app/Programm.h"
+#include "data/Daten.h"
 #include "dialogs/InfoFenster.h"
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
@@ -29,6 +30,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QTextBrowser>
+#include <QToolBar>
 
 namespace {
 ManualClock programClock;
@@ -149,6 +151,65 @@ void answer(bool right) {
         return;
     }
 }
+// One window with every kind of gadget, as Qt draws it: exerciseshots OUTDIR gadgets
+void gadgetGallery(const std::string& folder) {
+    Gui& gui = *Ui::gui;
+    Gadget* window = gui.createWindow("{{Program settings}}", 100, 100, 600, 400, nullptr,
+                                      WindowStyle::TitleBar);
+    gui.setBackground(window, 222, 222, 222);
+    Gadget* toolbar = gui.createGadget(GadgetClass::Toolbar, 0, 0, 600, 40, window);
+    gui.setPicture(toolbar, LadeBild("Toolbar2.png", 32, 32, 4));
+    Gadget* group =
+        gui.createGadget(GadgetClass::Panel, 20, 50, 250, 120, window, "{{Instrument}}");
+    Gadget* first =
+        gui.createGadget(GadgetClass::RadioButton, 10, 25, 200, 25, group, "{{Fitting Piano}}");
+    gui.createGadget(GadgetClass::RadioButton, 10, 50, 200, 25, group, "{{6 Octave Piano}}");
+    gui.setValue(first, 1);
+    Gadget* box =
+        gui.createGadget(GadgetClass::CheckBox, 10, 80, 200, 25, group, "{{Key sound on}}");
+    gui.setValue(box, 1);
+    gui.createGadget(GadgetClass::Label, 290, 50, 150, 24, window, "{{MIDI Input}}",
+                     GadgetStyle::RightAligned);
+    Gadget* combo = gui.createGadget(GadgetClass::ComboBox, 445, 46, 140, 32, window);
+    gui.addItem(combo, "English");
+    gui.addItem(combo, "Deutsch");
+    gui.setValue(combo, 1);
+    Gadget* stepper = gui.createGadget(GadgetClass::Stepper, 445, 90, 32, 26, window);
+    gui.setRange(stepper, 1, 16);
+    gui.setValue(stepper, 1);
+    gui.createGadget(GadgetClass::Label, 480, 90, 40, 26, window, "1",
+                     GadgetStyle::Sunken | GadgetStyle::Centred);
+    Gadget* list = gui.createGadget(GadgetClass::ListBox, 20, 180, 250, 120, window);
+    for (const char* lesson : {"Lektion 1", "Lektion 2", "Lektion 3"})
+        gui.addItem(list, lesson, "1");
+    gui.setValue(list, 1);
+    Gadget* slider = gui.createGadget(GadgetClass::Slider, 290, 130, 290, 24, window);
+    gui.setRange(slider, 30, 180);
+    gui.setValue(slider, 60);
+    Gadget* field = gui.createGadget(GadgetClass::TextField, 290, 170, 290, 30, window);
+    gui.setText(field, "Anna");
+    gui.setFont(field, 14);
+    Gadget* area = gui.createGadget(GadgetClass::TextArea, 290, 210, 290, 60, window);
+    gui.setText(area, "Eine Beschreibung, die umbricht, wenn sie zu lang wird.");
+    Gadget* progress = gui.createGadget(GadgetClass::ProgressBar, 20, 315, 560, 12, window);
+    gui.setValue(progress, 40);
+    Gadget* picture =
+        gui.createGadget(GadgetClass::Panel, 290, 280, 100, 25, window, "", GadgetStyle::Sunken);
+    gui.setPicture(picture, LadeBild("AmpelGrun.png"));
+    gui.createGadget(GadgetClass::Button, 400, 360, 100, 24, window, "{{OK}}",
+                     GadgetStyle::Default);
+    gui.createGadget(GadgetClass::Button, 290, 360, 100, 24, window, "{{Test}}");
+    QApplication::processEvents();
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (!widget->isVisible() || widget->findChild<QTextBrowser*>() ||
+            !widget->findChild<QToolBar*>())
+            continue;
+        std::string file = folder + "/gadgets.png";
+        widget->grab().save(QString::fromStdString(file));
+        std::printf("wrote %s\n", file.c_str());
+    }
+}
+
 // The pictures of the manual, in German and English: exerciseshots assets manual
 void manualPictures(const std::string& folder) {
     for (int sprache : {1, 0}) {
@@ -206,6 +267,11 @@ int main(int argc, char** argv) {
     programClock.now = 50000;
     Programm::StartUp(*gui);
     ticks(600);
+    if (argc > 2 && std::string(argv[2]) == "gadgets") {
+        gadgetGallery(folder);
+        std::filesystem::remove_all(data);
+        return 0;
+    }
     if (argc > 2 && std::string(argv[2]) == "manual") {
         manualPictures(folder);
         std::filesystem::remove_all(data);
