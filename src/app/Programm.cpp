@@ -13,7 +13,6 @@
 #include "exercise/SpielFenster.h"
 #include "i18n/Sprache.h"
 #include "input/KlavierTyp.h"
-#include "input/Maus.h"
 #include "input/TastaturEingabe.h"
 #include "input/TastenFeldTyp.h"
 #include "lessons/Lektion.h"
@@ -32,6 +31,7 @@
 #include "sound/MIDI.h"
 #include "sound/Phrasen.h"
 #include "sound/SoundTyp.h"
+#include "state/Maus.h"
 
 bool Programm::Beendet = false;
 

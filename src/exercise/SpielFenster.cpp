@@ -6,7 +6,6 @@
 
 #include "exercise/Spiel.h"
 #include "i18n/Sprache.h"
-#include "input/Maus.h"
 #include "input/TastenFeldTyp.h"
 #include "lessons/Lektion.h"
 #include "music/ChromaTyp.h"
@@ -15,6 +14,7 @@
 #include "settings/ApiClass.h"
 #include "settings/IniClass.h"
 #include "sound/MIDI.h"
+#include "state/Maus.h"
 
 std::shared_ptr<NotenFenster> SpielFenster::Haupt;
 int SpielFenster::DragX = 0;

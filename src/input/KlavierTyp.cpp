@@ -6,12 +6,12 @@
 #include "data/Daten.h"
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
-#include "input/Maus.h"
 #include "lessons/Lektion.h"
 #include "platform/Clock.h"
 #include "platform/Ui.h"
 #include "settings/IniClass.h"
 #include "sound/SoundTyp.h"
+#include "state/Maus.h"
 
 std::list<KlavierTyp> KlavierTyp::Liste;
 std::vector<KlavierTyp*> KlavierTyp::VerbotenListe;

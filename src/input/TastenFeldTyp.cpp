@@ -6,12 +6,12 @@
 #include "data/Daten.h"
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
-#include "input/Maus.h"
 #include "lessons/Lektion.h"
 #include "music/ChromaTyp.h"
 #include "platform/Clock.h"
 #include "platform/Ui.h"
 #include "sound/SoundTyp.h"
+#include "state/Maus.h"
 
 std::shared_ptr<Image> TastenFeldTyp::Bild;
 int TastenFeldTyp::X = 770;

@@ -14,10 +14,10 @@
 #include <optional>
 #include <string>
 
-#include "sound/MidiInput.h"
-#include "sound/MidiMessageTyp.h"
-#include "sound/MidiOutput.h"
-#include "sound/MidiTreiber.h"
+#include "platform/MidiInput.h"
+#include "platform/MidiMessageTyp.h"
+#include "platform/MidiOutput.h"
+#include "platform/MidiTreiber.h"
 
 class MIDI {
   public:

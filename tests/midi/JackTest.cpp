@@ -17,10 +17,10 @@
 #include "JackServer.h"
 #include "exercise/ExerciseFixture.h"
 #include "input/KlavierTyp.h"
-#include "input/Maus.h"
 #include "platform/midi/RtMidiTreiber.h"
 #include "sound/MIDI.h"
 #include "sound/SoundTyp.h"
+#include "state/Maus.h"
 
 namespace {
 

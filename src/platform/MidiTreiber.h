@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "sound/MidiInput.h"
-#include "sound/MidiOutput.h"
+#include "platform/MidiInput.h"
+#include "platform/MidiOutput.h"
 
 class MidiTreiber {
   public:
