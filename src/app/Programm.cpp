@@ -127,6 +127,8 @@ void RegistriereDialog(Gadget** window, void (*event)(Gadget* source)) {
 
 void Programm::SetzeStartwerte() {
     Maus::Reset();
+    AntwortEmpfaenger::Reset();
+    AntwortEmpfaenger::Installiere(&SpielFenster::Antwort());
     TastaturEingabe::Reset();
     Spiel::Reset();
     KlavierTyp::Reset();
@@ -151,6 +153,12 @@ void Programm::SetzeStartwerte() {
     Beendet = false;
 }
 
+void Programm::LadeStartDaten() {
+    DatenLaden();
+    SoundTyp::ReloadAudioSounds("Piano/Acoustic Grand Piano", 24);
+    Transposer::LoadDefinitions();
+}
+
 void Programm::StartUp(Gui& gui) {
     int64_t start = Runtime::millisecs();
     RegistriereDatenArchiv();
@@ -169,7 +177,7 @@ void Programm::StartUp(Gui& gui) {
     SprachLoader(1, "deutsch");
     gui.setTranslator(Lokalisiere);  // every caption is shown localized, now and after a switch
     SetCurrentLanguage(Language[AktSprache]);
-    DatenLaden();
+    LadeStartDaten();
     ChromaTyp::StartUp();
     TastenFeldTyp::StartUp();
     NotenFenster::NotenBild = LadeBild("Noten.png", 60, 140, 18);
@@ -177,7 +185,7 @@ void Programm::StartUp(Gui& gui) {
     MDI::FormLoad();
     SpielFenster::CreateIt(10, 10);
     gui.startTicks(60);
-    LadeLektion(1, 0);
+    WechsleLektion(1, 0);
     Runtime::random->seed(static_cast<uint32_t>(Runtime::millisecs()));
     AllesBeiResizeWindow();
     gui.activate(MDI::Canvas);

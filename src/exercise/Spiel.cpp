@@ -9,6 +9,7 @@
 #include "input/KlavierTyp.h"
 #include "input/TastenFeldTyp.h"
 #include "lessons/Lektion.h"
+#include "lessons/LektionsDatei.h"
 #include "music/ChromaTyp.h"
 #include "notation/DigitalFeld.h"
 #include "notation/NotenPapier.h"
@@ -16,37 +17,7 @@
 #include "platform/Ui.h"
 #include "sound/MIDI.h"
 #include "sound/SoundTyp.h"
-
-int Spiel::SpielMode = 0;
-int Spiel::AktGrade = 2;
-int Spiel::AktivInstrument = 0;
-int Spiel::AktMusikInstrument = 1;
-int Spiel::SpielerRichtig = 0;
-int Spiel::SpielerFalsch = 0;
-int64_t Spiel::SpielerZeit = 0;
-int64_t Spiel::SpielerIstAnwesend = 0;
-int64_t Spiel::CountdownZeit = 0;
-int Spiel::Punkte = 0;
-std::array<std::string, 3> Spiel::DigitalText;
-int64_t Spiel::NaechsteMidiAbfrage = 0;
-void (*Spiel::PruefungBeendet)() = nullptr;
-void (*Spiel::MidiFuerDialog)() = nullptr;
-Gadget** Spiel::DialogMitMidi = nullptr;
-
-void Spiel::Reset() {
-    SpielMode = 0;
-    AktGrade = 2;
-    AktivInstrument = 0;
-    AktMusikInstrument = 1;
-    SpielerRichtig = SpielerFalsch = 0;
-    SpielerZeit = SpielerIstAnwesend = CountdownZeit = 0;
-    Punkte = 0;
-    DigitalText = {};
-    NaechsteMidiAbfrage = 0;
-    PruefungBeendet = nullptr;
-    MidiFuerDialog = nullptr;
-    DialogMitMidi = nullptr;
-}
+#include "state/AntwortEmpfaenger.h"
 
 namespace {
 using S = Spiel;
@@ -139,15 +110,25 @@ void MidiEingang() {
     if (S::NaechsteMidiAbfrage >= now()) return;
     S::NaechsteMidiAbfrage = now() + 10;
     MIDI::Receive();
-    if (S::DialogMitMidi && *S::DialogMitMidi && Ui::activeWindow() == *S::DialogMitMidi) {
-        if (S::MidiFuerDialog) S::MidiFuerDialog();
-    } else if (S::SpielMode > 0) {
-        SpielFenster::MeldeMidiMessage();
-    } else {
-        MIDI::InMessages.clear();
-    }
+    AntwortEmpfaenger::Aktiv().EmpfangeMidi(MIDI::InMessages);
 }
 }  // namespace
+
+void LektionAnpassen() {
+    const auto& lektion = Lektion::AktLektion;
+    if (!lektion) return;
+    KlavierTyp::PassendeTastatur(lektion->MinimumMidi, lektion->MaximumMidi);
+    TastenFeldTyp::PassendeOktavenFinden(lektion->MinimumMidi, lektion->MaximumMidi,
+                                         lektion->System);
+    if (SpielFenster::Haupt)
+        SpielFenster::Haupt->ChangeWindow(0, 0, 0, lektion->System, lektion->Tonart);
+}
+
+void WechsleLektion(int nummer, int wahl) {
+    LadeLektion(nummer, wahl);
+    LektionAnpassen();
+    SpielReset();
+}
 
 void SpielReset() {
     switch (S::SpielMode) {
@@ -174,7 +155,7 @@ void SpielReset() {
     const auto& lektion = Lektion::AktLektion;
     const int64_t sekunde = now() - now() % 1000;
     if (S::AktGrade == 1) {
-        if (lektion) lektion->SendeAlle();
+        if (lektion) lektion->SendeAlle(SpielFenster::Haupt.get());
     } else if (S::AktGrade == 2) {
         S::SpielerZeit = sekunde;
         S::SpielerRichtig = S::SpielerFalsch = 0;

@@ -2,9 +2,9 @@
 
 #include <iostream>
 
-#include "exercise/Spiel.h"
-#include "exercise/SpielFenster.h"
 #include "platform/Events.h"
+#include "state/AntwortEmpfaenger.h"
+#include "state/ExerciseState.h"
 
 int TastaturEingabe::MitKreuz = 0;
 int TastaturEingabe::MitBee = 0;
@@ -50,7 +50,8 @@ void ScanTasten(int keyCode, int down) {
     }
     const int natural = T::Buchstabe(keyCode);
     if (natural < 0) return;
-    SpielFenster::EmpfangeChroma(natural + T::MitKreuz - T::MitBee, 3);
+    AntwortEmpfaenger::Aktiv().EmpfangeChroma(natural + T::MitKreuz - T::MitBee,
+                                              AntwortEmpfaenger::Tastatur);
 }
 
 void ScanWorte(int keyCode) {

@@ -18,3 +18,10 @@ class MidiTreiber {
     virtual std::shared_ptr<MidiInput> neuerEingang(const std::string& clientName,
                                                     int queueLimit) = 0;
 };
+
+// The program-wide MIDI system; none until the platform installs one (the program's
+// main installs RtMidi; tests install fakes).
+struct MidiPlatform {
+    static std::shared_ptr<MidiTreiber> treiber();
+    static void install(std::shared_ptr<MidiTreiber> treiber);
+};
