@@ -65,11 +65,6 @@ void GibAnDialog(Gadget* window, Gadget* source) {
     }
 }
 
-void KeyUp(int keyCode) {
-    if (keyCode == Key::Down) TastaturEingabe::MitBee = 0;
-    if (keyCode == Key::Up) TastaturEingabe::MitKreuz = 0;
-}
-
 // A press let go before any tick saw it is released after the next tick, so that a quick
 // click still reaches the instruments, which read the mouse once per tick.
 int ungeseheneDruecke = 0;      // one bit per button: pressed since the last tick
@@ -204,7 +199,7 @@ void Programm::HandleEvent(const Event& event) {
             ScanTasten(event.data, 1);
             break;
         case EventId::KeyUp:
-            KeyUp(event.data);
+            LoslassenTaste(event.data);
             break;
         case EventId::MouseDown:
             MouseDown(event.data);

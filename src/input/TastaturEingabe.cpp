@@ -8,6 +8,7 @@
 
 int TastaturEingabe::MitKreuz = 0;
 int TastaturEingabe::MitBee = 0;
+std::set<int> TastaturEingabe::Gehalten;
 
 int TastaturEingabe::Buchstabe(int keyCode) {
     switch (keyCode) {
@@ -33,6 +34,7 @@ int TastaturEingabe::Buchstabe(int keyCode) {
 
 void ScanTasten(int keyCode, int down) {
     using T = TastaturEingabe;
+    if (down == 1 && !T::Gehalten.insert(keyCode).second) return;  // held: a repeat
     if (keyCode == Key::Down) {
         T::MitBee = down;
         if (down == 1) T::MitKreuz = 0;  // the arrow pressed last wins
@@ -56,4 +58,10 @@ void ScanTasten(int keyCode, int down) {
 
 void ScanWorte(int keyCode) {
     std::cout << "word entry: not built yet, key " << keyCode << " dropped" << std::endl;
+}
+
+void LoslassenTaste(int keyCode) {
+    TastaturEingabe::Gehalten.erase(keyCode);
+    if (keyCode == Key::Down) TastaturEingabe::MitBee = 0;
+    if (keyCode == Key::Up) TastaturEingabe::MitKreuz = 0;
 }
