@@ -14,6 +14,7 @@
 #include "notation/DigitalFeld.h"
 #include "notation/NotenPapier.h"
 #include "platform/Clock.h"
+#include "platform/FrameRecorder.h"
 #include "platform/Ui.h"
 #include "sound/MIDI.h"
 #include "sound/SoundTyp.h"
@@ -184,8 +185,11 @@ void TimerTickt() {
 }
 
 void Malen() {
-    Canvas* canvas = Ui::mainCanvas();
-    if (!canvas) return;
+    Canvas* mainCanvas = Ui::mainCanvas();
+    if (!mainCanvas) return;
+    static FrameRecorder frame;  // an unchanged frame is not drawn again
+    frame.begin(*mainCanvas);
+    Canvas* canvas = &frame;
     canvas->setAlpha(1.0f);
     canvas->setColour(255, 255, 255);
     canvas->setScale(1.0f, 1.0f);
@@ -205,7 +209,7 @@ void Malen() {
         haupt.Draw(*canvas);
     }
     if (S::CountdownZeit > 0) CountDown(*canvas);
-    canvas->show();
+    frame.finish();
 }
 
 void CountDown(Canvas& canvas) {
