@@ -3,6 +3,9 @@
 // loop on the real clock, with Qt (on the display in DISPLAY, else off screen), SDL audio
 // and MIDI as main() starts them; the share counts every thread (getrusage).
 //
+// The learner in the scrolling phase plays the asked note every 1.5 s on the MIDI
+// keyboard.
+//
 // usage: bench_cpu_share [seconds per phase, default 10]
 
 #include <sys/resource.h>
@@ -16,6 +19,7 @@
 #include "app/MDI.h"
 #include "app/Programm.h"
 #include "exercise/Spiel.h"
+#include "exercise/SpielFenster.h"
 #include "platform/Clock.h"
 #include "platform/QtPlatform.h"
 #include "platform/Ui.h"
@@ -67,14 +71,34 @@ int main(int argc, char** argv) {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     std::printf("platform: %s\n", platform ? platform : "the display's");
 
+    Canvas* canvas = Ui::mainCanvas();
+    std::printf("main canvas: %d x %d\n", canvas ? canvas->width() : 0,
+                canvas ? canvas->height() : 0);
+    auto frames = [](const char* phase, int drawn, int skipped) {
+        std::printf("  %s: %d frames drawn, %d unchanged frames skipped\n", phase,
+                    Bildfolge().framesDrawn - drawn, Bildfolge().framesSkipped - skipped);
+    };
+    int drawn = Bildfolge().framesDrawn, skipped = Bildfolge().framesSkipped;
     const double idle = share(seconds, [] {});
     std::printf("idle, window open, nothing moving: %.1f %% of a core\n", idle);
+    frames("idle", drawn, skipped);
+    drawn = Bildfolge().framesDrawn, skipped = Bildfolge().framesSkipped;
 
     Spiel::AktMusikInstrument = Spiel::Klavier;
     MDI::MenuAction(MDI::MENU_FLOATING);
-    const double scrolling = share(seconds, [] {
-        Spiel::SpielerIstAnwesend = Runtime::millisecs();  // a learner is there: no pause
+    int64_t nextAnswer = Runtime::millisecs() + 1500;
+    const double scrolling = share(seconds, [&nextAnswer] {
+        if (Runtime::millisecs() < nextAnswer) return;
+        nextAnswer += 1500;  // a learner who plays the asked note every 1.5 s
+        for (const auto& note : SpielFenster::Haupt->Liste) {
+            if (note->Aktiv != 1) continue;
+            AntwortEmpfaenger::Aktiv().EmpfangeNote(note->EchtMidi,
+                                                    AntwortEmpfaenger::MidiTastatur);
+            return;
+        }
     });
-    std::printf("scrolling practice with the piano: %.1f %% of a core\n", scrolling);
+    std::printf("scrolling practice with the piano: %.1f %% of a core (method %d, step %d)\n",
+                scrolling, Spiel::SpielMode, Spiel::AktGrade);
+    frames("scrolling", drawn, skipped);
     return 0;
 }

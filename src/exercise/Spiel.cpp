@@ -184,10 +184,15 @@ void TimerTickt() {
     Malen();
 }
 
+FrameRecorder& Bildfolge() {
+    static FrameRecorder frames;
+    return frames;
+}
+
 void Malen() {
     Canvas* mainCanvas = Ui::mainCanvas();
     if (!mainCanvas) return;
-    static FrameRecorder frame;  // an unchanged frame is not drawn again
+    FrameRecorder& frame = Bildfolge();
     frame.begin(*mainCanvas);
     Canvas* canvas = &frame;
     canvas->setAlpha(1.0f);

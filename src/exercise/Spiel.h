@@ -3,6 +3,7 @@
 // state/ExerciseState.h.
 
 #include "platform/Canvas.h"
+#include "platform/FrameRecorder.h"
 #include "platform/Gadget.h"
 #include "state/ExerciseState.h"
 
@@ -16,8 +17,11 @@ void WechsleLektion(int nummer, int wahl);
 
 // One timer tick: the periodic work, then the frame.
 void TimerTickt();
-// Paints one frame on the main canvas and shows it.
+// Paints one frame on the main canvas and shows it; a frame like the last is not drawn
+// again.
 void Malen();
+// The recorder of the main canvas's frames, with its counts of frames drawn and skipped.
+FrameRecorder& Bildfolge();
 
 // Runs and draws the examination countdown.
 void CountDown(Canvas& canvas);
