@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     Runtime::clock = &clock;
     std::printf("start-up:\n");
     Programm::StartUp(*gui);
-    LadeLektion(13, 0);  // two hands on the grand staff
+    WechsleLektion(13, 0);  // two hands on the grand staff
     MDI::MenuAction(MDI::MENU_FLOATING);
     std::vector<double> micros;
     for (int frame = 0; frame < 1200; ++frame) {

@@ -23,15 +23,18 @@ add_custom_command(
   VERBATIM)
 
 set(ARCHIVE_ASM ${CMAKE_BINARY_DIR}/DatenArchiv.S)
-file(WRITE ${ARCHIVE_ASM}
-  "    .section .rodata\n"
-  "    .global lesmora_archive_begin\n"
-  "    .global lesmora_archive_end\n"
-  "    .balign 16\n"
-  "lesmora_archive_begin:\n"
-  "    .incbin \"${ARCHIVE_ZIP}\"\n"
-  "lesmora_archive_end:\n"
-  "    .section .note.GNU-stack,\"\",@progbits\n")
+# file(CONFIGURE) writes only when the text differs, so an unchanged tree does not
+# reassemble the archive and relink every target.
+file(CONFIGURE OUTPUT ${ARCHIVE_ASM} CONTENT
+  "    .section .rodata
+    .global lesmora_archive_begin
+    .global lesmora_archive_end
+    .balign 16
+lesmora_archive_begin:
+    .incbin \"${ARCHIVE_ZIP}\"
+lesmora_archive_end:
+    .section .note.GNU-stack,\"\",@progbits
+" @ONLY)
 set_source_files_properties(${ARCHIVE_ASM} PROPERTIES OBJECT_DEPENDS ${ARCHIVE_ZIP})
 add_library(lesmora_archive STATIC ${ARCHIVE_ASM} src/data/archive/EmbeddedArchive.cpp)
 target_include_directories(lesmora_archive PRIVATE ${PROJECT_SOURCE_DIR}/src)

@@ -15,10 +15,11 @@ packages=(
   librsvg2-bin hicolor-icon-theme dpkg-dev desktop-file-utils appstream lintian adduser
 )
 
+# One dpkg-query for all packages keeps an unchanged build quick.
+installed=$(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null || true)
 missing=()
 for package in "${packages[@]}"; do
-  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-  [[ "$status" == "install ok installed" ]] || missing+=("$package")
+  grep -qx "$package install ok installed" <<<"$installed" || missing+=("$package")
 done
 
 if ((${#missing[@]})); then

@@ -21,7 +21,6 @@
 #include "exercise/SpielFenster.h"
 #include "i18n/Sprache.h"
 #include "input/KlavierTyp.h"
-#include "input/Maus.h"
 #include "input/TastaturEingabe.h"
 #include "input/TastenFeldTyp.h"
 #include "lessons/Lektion.h"
@@ -43,6 +42,7 @@
 #include "sound/MIDI.h"
 #include "sound/Phrasen.h"
 #include "sound/SoundTyp.h"
+#include "state/Maus.h"
 
 bool Programm::Beendet = false;
 int Programm::NamensEingabeNachTicks = 0;
@@ -100,11 +100,6 @@ void GibAnDialog(Gadget* window, Gadget* source) {
 Gadget* FensterVon(Gadget* gadget) {
     while (gadget && gadget->gadgetClass() != GadgetClass::Window) gadget = gadget->parent();
     return gadget;
-}
-
-void KeyUp(int keyCode) {
-    if (keyCode == Key::Down) TastaturEingabe::MitBee = 0;
-    if (keyCode == Key::Up) TastaturEingabe::MitKreuz = 0;
 }
 
 // A press let go before any tick saw it is released after the next tick, so that a quick
@@ -170,6 +165,8 @@ void RegistriereDialog(Gadget** window, void (*event)(Gadget* source)) {
 
 void Programm::SetzeStartwerte() {
     Maus::Reset();
+    AntwortEmpfaenger::Reset();
+    AntwortEmpfaenger::Installiere(&SpielFenster::Antwort());
     TastaturEingabe::Reset();
     Spiel::Reset();
     KlavierTyp::Reset();
@@ -205,6 +202,12 @@ void Programm::SetzeStartwerte() {
     AktuellesEvent = {};
 }
 
+void Programm::LadeStartDaten() {
+    DatenLaden();
+    SoundTyp::ReloadAudioSounds("Piano/Acoustic Grand Piano", 24);
+    Transposer::LoadDefinitions();
+}
+
 void Programm::StartUp(Gui& gui) {
     int64_t start = Runtime::millisecs();
     RegistriereDatenArchiv();
@@ -225,7 +228,7 @@ void Programm::StartUp(Gui& gui) {
     SprachLoader(1, "deutsch");
     gui.setTranslator(Lokalisiere);  // every caption is shown localized, now and after a switch
     SetCurrentLanguage(Language[AktSprache]);
-    DatenLaden();
+    LadeStartDaten();
     Worte::StartUp();
     ChromaTyp::StartUp();
     TastenFeldTyp::StartUp();
@@ -239,7 +242,7 @@ void Programm::StartUp(Gui& gui) {
     LektionenBrowser::FormLoad();
     SpielFenster::CreateIt(10, 10);
     gui.startTicks(60);
-    LadeLektion(1, 0);
+    WechsleLektion(1, 0);
     Runtime::random->seed(static_cast<uint32_t>(Runtime::millisecs()));
     AllesBeiResizeWindow();
     gui.activate(MDI::Canvas);
@@ -260,7 +263,7 @@ void Programm::HandleEvent(const Event& event) {
             ScanTasten(event.data, 1);
             break;
         case EventId::KeyUp:
-            KeyUp(event.data);
+            LoslassenTaste(event.data);
             break;
         case EventId::MouseDown:
             MouseDown(event.data);

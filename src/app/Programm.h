@@ -18,6 +18,9 @@ struct Programm {
     // Waits for events and hands each to its owner until the shutdown.
     static void EventLoop();
     static void HandleEvent(const Event& event);
+    // The fonts and pictures, then the piano samples (decoded in the background) and the
+    // transposition tables.
+    static void LadeStartDaten();
     // The start values of every module.
     static void SetzeStartwerte();
 };

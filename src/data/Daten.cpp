@@ -6,10 +6,8 @@
 #include "data/Files.h"
 #include "data/ZipArchive.h"
 #include "i18n/Sprache.h"
-#include "music/Transposer.h"
 #include "settings/ApiClass.h"
 #include "settings/IniClass.h"
-#include "sound/SoundTyp.h"
 
 std::string DatenPfad;
 std::string AppPfad;
@@ -101,8 +99,6 @@ void DatenLaden() {
     ArialRiesig = LadeSchrift("arial.ttf", 80, true);
     Digital = LadeSchrift("Digital Readout Upright.ttf", 70, false);
     Schatten = LadeBild("Schatten.png");
-    SoundTyp::ReloadAudioSounds("Piano/Acoustic Grand Piano", 24);
-    Transposer::LoadDefinitions();
 }
 
 void ResetDaten() {

@@ -23,6 +23,7 @@ bool RegistriereDatenArchiv();
 
 void KopiereAppDateien();
 void CheckIniAufUnsinn();
+// The fonts and the shadow picture.
 void DatenLaden();
 
 // A picture of the archive, cut into cells; no image when it is missing or broken.

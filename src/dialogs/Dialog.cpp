@@ -1,6 +1,7 @@
 #include "dialogs/Dialog.h"
 
 #include <algorithm>
+#include <map>
 #include <vector>
 
 #include "platform/Ui.h"
@@ -10,6 +11,11 @@ namespace {
 std::vector<Gadget*>& offeneDialoge() {
     static std::vector<Gadget*> offen;
     return offen;
+}
+
+std::map<Gadget*, void (*)()>& schliessHaken() {
+    static std::map<Gadget*, void (*)()> haken;
+    return haken;
 }
 
 void vergiss(Gadget* window) {
@@ -35,6 +41,7 @@ void DialogGeschlossen(Gadget* window) {
     if (!Ui::gui || !window) return;
     vergiss(window);
     Ui::gui->setVisible(window, false);
+    if (auto haken = schliessHaken().extract(window)) haken.mapped()();
     if (!offeneDialoge().empty()) {
         Ui::gui->activate(offeneDialoge().back());
         return;
@@ -43,6 +50,11 @@ void DialogGeschlossen(Gadget* window) {
     if (Ui::mainCanvasGadget) Ui::gui->activate(Ui::mainCanvasGadget);
 }
 
+void BeimSchliessen(Gadget* window, void (*hook)()) {
+    if (window && hook) schliessHaken()[window] = hook;
+}
+
 void ResetDialoge() {
     offeneDialoge().clear();
+    schliessHaken().clear();
 }

@@ -15,4 +15,8 @@ void SchliesseDialog(Gadget* window);
 // gets the focus back; when none is left, the main window is enabled and its canvas
 // gets the focus.
 void DialogGeschlossen(Gadget* window);
+// Tells a dialog once, after its window has closed: it lets go of what it holds while it is
+// shown (an answer receiver it installed). A window that closes again is told again only
+// if it asked again.
+void BeimSchliessen(Gadget* window, void (*hook)());
 void ResetDialoge();

@@ -1,6 +1,7 @@
 #include "dialogs/Parameter.h"
 
 #include <initializer_list>
+#include <list>
 #include <optional>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "platform/Ui.h"
 #include "settings/IniClass.h"
 #include "sound/MIDI.h"
+#include "state/AntwortEmpfaenger.h"
 
 Gadget* Parameter::Window = nullptr;
 Gadget* Parameter::ToolBar = nullptr;
@@ -417,6 +419,7 @@ void Parameter::FormLoad() {
     Form_Setup();
     ZeigeSeite(0);
     ZeigeModal(Window);
+    ListenToMidiWhileActive();
 }
 
 void Parameter::Form_Setup() {
@@ -523,12 +526,28 @@ void Parameter::Reset() {
     MidiErgebnis.clear();
 }
 
+namespace {
+// While the settings window is shown, MIDI input feeds its signal light and nothing else:
+// the exercise counts none of it, and a click on a device answers nobody.
+class SignalLightListener : public AntwortEmpfaenger {
+  public:
+    void EmpfangeNote(int, int) override {}
+    void EmpfangeChroma(int, int) override {}
+    void EmpfangeMidi(std::list<MidiMessageTyp>&) override { Parameter::MeldeMidiMessage(); }
+};
+
+std::optional<EmpfaengerLeihe>& listening() {
+    static std::optional<EmpfaengerLeihe> lease;
+    return lease;
+}
+}  // namespace
+
 void ListenToMidiWhileActive() {
-    Spiel::DialogMitMidi = &Parameter::Window;
-    Spiel::MidiFuerDialog = Parameter::MeldeMidiMessage;
+    static SignalLightListener listener;
+    listening().emplace(listener);
+    BeimSchliessen(Parameter::Window, [] { listening().reset(); });
 }
 
 void RegisterSettingsDialog() {
     RegistriereDialog(&Parameter::Window, Parameter::Event);
-    ListenToMidiWhileActive();
 }

@@ -9,45 +9,17 @@
 #include "input/KlavierTyp.h"
 #include "input/TastenFeldTyp.h"
 #include "lessons/Lektion.h"
+#include "lessons/LektionsDatei.h"
 #include "lessons/Worte.h"
 #include "music/ChromaTyp.h"
 #include "notation/DigitalFeld.h"
 #include "notation/NotenPapier.h"
 #include "platform/Clock.h"
+#include "platform/FrameRecorder.h"
 #include "platform/Ui.h"
 #include "sound/MIDI.h"
 #include "sound/SoundTyp.h"
-
-int Spiel::SpielMode = 0;
-int Spiel::AktGrade = 2;
-int Spiel::AktivInstrument = 0;
-int Spiel::AktMusikInstrument = 1;
-int Spiel::SpielerRichtig = 0;
-int Spiel::SpielerFalsch = 0;
-int64_t Spiel::SpielerZeit = 0;
-int64_t Spiel::SpielerIstAnwesend = 0;
-int64_t Spiel::CountdownZeit = 0;
-int Spiel::Punkte = 0;
-std::array<std::string, 3> Spiel::DigitalText;
-int64_t Spiel::NaechsteMidiAbfrage = 0;
-void (*Spiel::PruefungBeendet)() = nullptr;
-void (*Spiel::MidiFuerDialog)() = nullptr;
-Gadget** Spiel::DialogMitMidi = nullptr;
-
-void Spiel::Reset() {
-    SpielMode = 0;
-    AktGrade = 2;
-    AktivInstrument = 0;
-    AktMusikInstrument = 1;
-    SpielerRichtig = SpielerFalsch = 0;
-    SpielerZeit = SpielerIstAnwesend = CountdownZeit = 0;
-    Punkte = 0;
-    DigitalText = {};
-    NaechsteMidiAbfrage = 0;
-    PruefungBeendet = nullptr;
-    MidiFuerDialog = nullptr;
-    DialogMitMidi = nullptr;
-}
+#include "state/AntwortEmpfaenger.h"
 
 namespace {
 using S = Spiel;
@@ -140,15 +112,25 @@ void MidiEingang() {
     if (S::NaechsteMidiAbfrage >= now()) return;
     S::NaechsteMidiAbfrage = now() + 10;
     MIDI::Receive();
-    if (S::DialogMitMidi && *S::DialogMitMidi && Ui::activeWindow() == *S::DialogMitMidi) {
-        if (S::MidiFuerDialog) S::MidiFuerDialog();
-    } else if (S::SpielMode > 0) {
-        SpielFenster::MeldeMidiMessage();
-    } else {
-        MIDI::InMessages.clear();
-    }
+    AntwortEmpfaenger::Aktiv().EmpfangeMidi(MIDI::InMessages);
 }
 }  // namespace
+
+void LektionAnpassen() {
+    const auto& lektion = Lektion::AktLektion;
+    if (!lektion) return;
+    KlavierTyp::PassendeTastatur(lektion->MinimumMidi, lektion->MaximumMidi);
+    TastenFeldTyp::PassendeOktavenFinden(lektion->MinimumMidi, lektion->MaximumMidi,
+                                         lektion->System);
+    if (SpielFenster::Haupt)
+        SpielFenster::Haupt->ChangeWindow(0, 0, 0, lektion->System, lektion->Tonart);
+}
+
+void WechsleLektion(int nummer, int wahl) {
+    LadeLektion(nummer, wahl);
+    LektionAnpassen();
+    SpielReset();
+}
 
 void SpielReset() {
     if (S::SpielMode != 4) Worte::PapierZurueck();
@@ -177,7 +159,7 @@ void SpielReset() {
     const auto& lektion = Lektion::AktLektion;
     const int64_t sekunde = now() - now() % 1000;
     if (S::AktGrade == 1) {
-        if (lektion) lektion->SendeAlle();
+        if (lektion) lektion->SendeAlle(SpielFenster::Haupt.get());
     } else if (S::AktGrade == 2) {
         S::SpielerZeit = sekunde;
         S::SpielerRichtig = S::SpielerFalsch = 0;
@@ -205,9 +187,17 @@ void TimerTickt() {
     Malen();
 }
 
+FrameRecorder& Bildfolge() {
+    static FrameRecorder frames;
+    return frames;
+}
+
 void Malen() {
-    Canvas* canvas = Ui::mainCanvas();
-    if (!canvas) return;
+    Canvas* mainCanvas = Ui::mainCanvas();
+    if (!mainCanvas) return;
+    FrameRecorder& frame = Bildfolge();
+    frame.begin(*mainCanvas);
+    Canvas* canvas = &frame;
     canvas->setAlpha(1.0f);
     canvas->setColour(255, 255, 255);
     canvas->setScale(1.0f, 1.0f);
@@ -229,7 +219,7 @@ void Malen() {
         haupt.Draw(*canvas);
     }
     if (S::CountdownZeit > 0) CountDown(*canvas);
-    canvas->show();
+    frame.finish();
 }
 
 void CountDown(Canvas& canvas) {

@@ -6,7 +6,6 @@
 
 #include "exercise/Spiel.h"
 #include "i18n/Sprache.h"
-#include "input/Maus.h"
 #include "input/TastenFeldTyp.h"
 #include "lessons/Lektion.h"
 #include "lessons/Worte.h"
@@ -16,14 +15,13 @@
 #include "settings/ApiClass.h"
 #include "settings/IniClass.h"
 #include "sound/MIDI.h"
+#include "state/Maus.h"
 
 std::shared_ptr<NotenFenster> SpielFenster::Haupt;
 int SpielFenster::DragX = 0;
 int SpielFenster::DragY = 0;
 int SpielFenster::MausZeit = 400;
 int SpielFenster::WarSchonMalFalsch = 0;
-
-void (*ZweiHandMenu)(int) = [](int) {};
 
 namespace {
 using S = Spiel;
@@ -300,15 +298,28 @@ void SpielFenster::KlemmeInsFenster(int breite, int hoehe) {
     Haupt->FensterY = keepInsideWindow(Haupt->FensterY, hoehe);
 }
 
-void SpielFenster::MeldeMidiMessage() {
-    auto& eingang = MIDI::InMessages;
-    while (!eingang.empty()) {
-        MidiMessageTyp message = eingang.front();
-        eingang.pop_front();
-        if (message.Typ != 9) continue;
-        if (message.Volume >= 2) EmpfangeNote(message.Note, 2);
-        return;  // one note-on per tick; what follows waits for the next
+namespace {
+// The exercise judges every answer while a method runs; without one, MIDI input is
+// dropped.
+class ExerciseAnswers : public AntwortEmpfaenger {
+  public:
+    void EmpfangeNote(int midi, int quelle) override { SpielFenster::EmpfangeNote(midi, quelle); }
+    void EmpfangeChroma(int chroma, int quelle) override {
+        SpielFenster::EmpfangeChroma(chroma, quelle);
     }
+    int Klang(int chroma) override { return SpielFenster::BestMatch(chroma); }
+    void EmpfangeMidi(std::list<MidiMessageTyp>& wartend) override {
+        if (Spiel::SpielMode == Spiel::KeinSpiel)
+            wartend.clear();
+        else
+            AntwortEmpfaenger::EmpfangeMidi(wartend);
+    }
+};
+}  // namespace
+
+AntwortEmpfaenger& SpielFenster::Antwort() {
+    static ExerciseAnswers antwort;
+    return antwort;
 }
 
 void SpielFenster::EmpfangeNote(int midi, int quelle) {

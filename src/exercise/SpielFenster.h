@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "notation/NotenFenster.h"
+#include "state/AntwortEmpfaenger.h"
 
 struct SpielFenster {
     static std::shared_ptr<NotenFenster> Haupt;  // the exercise's staff window
@@ -26,8 +27,10 @@ struct SpielFenster {
     // Keeps the window inside a main window of this client size.
     static void KlemmeInsFenster(int breite, int hoehe);
 
-    // Answers. Sources: 1 mouse, 2 MIDI keyboard, 3 computer keyboard.
-    static void MeldeMidiMessage();
+    // Answers. Sources: AntwortEmpfaenger::Maus, MidiTastatur, Tastatur.
+    // The exercise's answer receiver, which hands every answer to the functions below;
+    // start-up installs it.
+    static AntwortEmpfaenger& Antwort();
     static void EmpfangeNote(int midi, int quelle);
     static void EmpfangeChroma(int chroma, int quelle);
     static void VergleichNote(int midi, int quelle);
@@ -42,7 +45,3 @@ struct SpielFenster {
 // The length of the next note in eighths, chosen so that the bar stays complete; advances
 // the bar position.
 int ZufallNotenlang(int chroma);
-
-// Shows the method menu fit for a lesson: a two-hand lesson runs scrolling notes only.
-// The main window installs it; until then lessons change nothing in the menus.
-extern void (*ZweiHandMenu)(int alsZweiHand);

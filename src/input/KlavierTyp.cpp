@@ -4,14 +4,14 @@
 #include <iostream>
 
 #include "data/Daten.h"
-#include "exercise/Spiel.h"
-#include "exercise/SpielFenster.h"
-#include "input/Maus.h"
 #include "lessons/Lektion.h"
 #include "platform/Clock.h"
 #include "platform/Ui.h"
 #include "settings/IniClass.h"
 #include "sound/SoundTyp.h"
+#include "state/AntwortEmpfaenger.h"
+#include "state/ExerciseState.h"
+#include "state/Maus.h"
 
 std::list<KlavierTyp> KlavierTyp::Liste;
 std::vector<KlavierTyp*> KlavierTyp::VerbotenListe;
@@ -378,7 +378,7 @@ void KlavierTyp::Check() {
         }
     }
     if (LastMidi >= 0 && (Erlaubt(LastMidi) || Spiel::AktGrade == 3))
-        SpielFenster::EmpfangeNote(LastMidi, 1);
+        AntwortEmpfaenger::Aktiv().EmpfangeNote(LastMidi, AntwortEmpfaenger::Maus);
     if (!getroffen) Letzt->On = 0;
 }
 

@@ -1,12 +1,15 @@
 #include "input/TastaturEingabe.h"
 
-#include "exercise/Spiel.h"
-#include "exercise/SpielFenster.h"
+#include <iostream>
+
 #include "lessons/Worte.h"
 #include "platform/Events.h"
+#include "state/AntwortEmpfaenger.h"
+#include "state/ExerciseState.h"
 
 int TastaturEingabe::MitKreuz = 0;
 int TastaturEingabe::MitBee = 0;
+std::set<int> TastaturEingabe::Gehalten;
 
 int TastaturEingabe::Buchstabe(int keyCode) {
     switch (keyCode) {
@@ -32,6 +35,7 @@ int TastaturEingabe::Buchstabe(int keyCode) {
 
 void ScanTasten(int keyCode, int down) {
     using T = TastaturEingabe;
+    if (down == 1 && !T::Gehalten.insert(keyCode).second) return;  // held: a repeat
     if (keyCode == Key::Down) {
         T::MitBee = down;
         if (down == 1) T::MitKreuz = 0;  // the arrow pressed last wins
@@ -49,5 +53,12 @@ void ScanTasten(int keyCode, int down) {
     }
     const int natural = T::Buchstabe(keyCode);
     if (natural < 0) return;
-    SpielFenster::EmpfangeChroma(natural + T::MitKreuz - T::MitBee, 3);
+    AntwortEmpfaenger::Aktiv().EmpfangeChroma(natural + T::MitKreuz - T::MitBee,
+                                              AntwortEmpfaenger::Tastatur);
+}
+
+void LoslassenTaste(int keyCode) {
+    TastaturEingabe::Gehalten.erase(keyCode);
+    if (keyCode == Key::Down) TastaturEingabe::MitBee = 0;
+    if (keyCode == Key::Up) TastaturEingabe::MitKreuz = 0;
 }

@@ -4,14 +4,14 @@
 #include <iostream>
 
 #include "data/Daten.h"
-#include "exercise/Spiel.h"
-#include "exercise/SpielFenster.h"
-#include "input/Maus.h"
 #include "lessons/Lektion.h"
 #include "music/ChromaTyp.h"
 #include "platform/Clock.h"
 #include "platform/Ui.h"
 #include "sound/SoundTyp.h"
+#include "state/AntwortEmpfaenger.h"
+#include "state/ExerciseState.h"
+#include "state/Maus.h"
 
 std::shared_ptr<Image> TastenFeldTyp::Bild;
 int TastenFeldTyp::X = 770;
@@ -301,10 +301,11 @@ void TastenFeldTyp::Check() {
     // In learn and see the button sounds its own octave; in practice and examination
     // (octave 1, where only the spelling counts) it sounds the note the staff asks for.
     const int chroma = ChromaIn(Oktave, index);
-    const int midi = Spiel::AktGrade == 1 ? MidiIn(Oktave, index) : SpielFenster::BestMatch(chroma);
+    const int midi =
+        Spiel::AktGrade == 1 ? MidiIn(Oktave, index) : AntwortEmpfaenger::Aktiv().Klang(chroma);
     if (IstIn[index] == 0) return;  // greyed buttons light up but neither sound nor answer
     SoundTyp::AddSound(static_cast<int>(Runtime::millisecs()), midi, 1, 80, 500, 0, 1.0f);
-    SpielFenster::EmpfangeChroma(chroma, 1);
+    AntwortEmpfaenger::Aktiv().EmpfangeChroma(chroma, AntwortEmpfaenger::Maus);
 }
 
 void TastenFeldTyp::Drag() {

@@ -5,9 +5,6 @@
 #include <iostream>
 #include <iterator>
 
-#include "exercise/SpielFenster.h"
-#include "input/KlavierTyp.h"
-#include "input/TastenFeldTyp.h"
 #include "music/ChromaTyp.h"
 #include "music/Transposer.h"
 #include "notation/Note.h"
@@ -228,8 +225,7 @@ std::string Lektion::AlleBuchstaben() const {
     return buchstaben;
 }
 
-void Lektion::SendeAlle() const {
-    NotenFenster* haupt = SpielFenster::Haupt.get();
+void Lektion::SendeAlle(NotenFenster* haupt) const {
     if (!haupt) std::cout << "lessons: no main staff to show the lesson's notes" << std::endl;
     for (int i = 0; haupt && i < Anzahl; ++i) {
         NotenFenster::VorTaktpos = 2;
@@ -245,13 +241,8 @@ void Lektion::SendeAlle() const {
 void Lektion::SetAktLektion(std::shared_ptr<Lektion> lektion) {
     AktLektion = lektion ? std::move(lektion) : std::make_shared<Lektion>();
     AktLektion->FindExtrema();
-    KlavierTyp::PassendeTastatur(AktLektion->MinimumMidi, AktLektion->MaximumMidi);
-    TastenFeldTyp::PassendeOktavenFinden(AktLektion->MinimumMidi, AktLektion->MaximumMidi,
-                                         AktLektion->System);
     ResetLektionsZufall();
     Note::ZweiHandLektion = [] { return AktLektion && AktLektion->AlsZweiHand == 1; };
-    if (SpielFenster::Haupt)
-        SpielFenster::Haupt->ChangeWindow(0, 0, 0, AktLektion->System, AktLektion->Tonart);
 }
 
 void Lektion::Reset() {

@@ -9,6 +9,8 @@
 #include <memory>
 #include <string>
 
+class NotenFenster;
+
 class Lektion {
   public:
     static constexpr int kSlots = 150;         // note slots, the closing 0 included
@@ -71,7 +73,7 @@ class Lektion {
     // The German capital letter names of the notes for the word exercise, "C|CIS|D".
     std::string AlleBuchstaben() const;
     // Writes every note into the main staff as quarter notes.
-    void SendeAlle() const;
+    void SendeAlle(NotenFenster* haupt) const;
 
     // Makes a lesson current: the instruments fit its range, the pool starts afresh and
     // the main staff shows its staff set and key.

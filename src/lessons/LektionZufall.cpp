@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "exercise/Spiel.h"
 #include "lessons/Lektion.h"
 #include "music/ChromaTyp.h"
 #include "notation/NotenFenster.h"
 #include "platform/Clock.h"
+#include "state/ExerciseState.h"
 
 std::array<int, Lektion::kPoolGroesse> Lektion::ZufallChroma{};
 int Lektion::ZufallAnzahl = 0;

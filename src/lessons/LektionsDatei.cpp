@@ -3,11 +3,10 @@
 #include <iostream>
 
 #include "data/Daten.h"
-#include "exercise/Spiel.h"
-#include "exercise/SpielFenster.h"
 #include "music/Transposer.h"
 #include "settings/ApiClass.h"
 #include "settings/IniClass.h"
+#include "state/ExerciseState.h"
 
 namespace {
 constexpr int kLetzteLektion = 99;
@@ -100,7 +99,6 @@ void LadeLektion(int nummer, int wahl) {
     fitMethodsTo(*lektion);
     Lektion::SetAktLektion(lektion);
     Lektion::AktLektionNr = nummer;
-    SpielReset();
 }
 
 void SaveLektion(int nummer, const LektionsEntwurf& entwurf) {

@@ -3,9 +3,9 @@
 #include <iostream>
 
 #include "data/Daten.h"
-#include "exercise/Spiel.h"
 #include "music/ChromaTyp.h"
 #include "notation/NotenFenster.h"
+#include "state/ExerciseState.h"
 
 std::shared_ptr<Image> Note::NotenBild;
 std::shared_ptr<Image> Note::BalkenBild;

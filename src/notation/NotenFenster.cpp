@@ -4,8 +4,8 @@
 #include <iostream>
 
 #include "data/Daten.h"
-#include "exercise/Spiel.h"
 #include "music/Tonart.h"
+#include "state/ExerciseState.h"
 
 std::shared_ptr<Image> NotenFenster::NotenBild;
 std::string NotenFenster::HeadLine;

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "data/Daten.h"
-#include "input/Maus.h"
 #include "notation/KreuzBlende.h"
+#include "state/Maus.h"
 
 std::unique_ptr<TextTyp> TextTyp::CreateOne(int x, int y, int width, const std::string& fontFile,
                                             int size) {

@@ -32,6 +32,7 @@ struct DrawState {
     float originX = 0.0f, originY = 0.0f;
     ClipRect clip;
     const ImageFont* font = nullptr;
+    bool operator==(const DrawState&) const = default;
 };
 
 class Canvas {
@@ -72,6 +73,9 @@ class Canvas {
     virtual void text(const std::string& text, float x, float y) = 0;
     // Hands the finished frame to the screen without waiting for the display.
     virtual void show() {}
+    // True when the canvas still holds and shows the last frame after show(), so a
+    // frame drawn exactly like it need not be drawn again (FrameRecorder).
+    virtual bool keepsLastFrame() const { return false; }
 
   protected:
     DrawState state_;

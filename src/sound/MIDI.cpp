@@ -14,7 +14,6 @@ bool MIDI::OutNochmal = false;
 bool MIDI::InNochmal = false;
 int MIDI::FalscherKanal = 1;  // 1 is a good channel: nothing reported yet
 bool MIDI::VerwerfenGesagt = false;
-std::shared_ptr<MidiTreiber> MIDI::Treiber;
 
 namespace {
 
@@ -77,18 +76,20 @@ void StarteSeite(std::shared_ptr<Client>& client, int& state, Gesagt& gesagt, co
 
 void StarteAusgang() {
     StarteSeite(MIDI::MidiOut, MIDI::OutStarted, gesagtAus, "output", [] {
-        return MIDI::Treiber ? Sicher("making the output client", std::shared_ptr<MidiOutput>(),
-                                      [] { return MIDI::Treiber->neuerAusgang(MIDI::OUT_CLIENT); })
-                             : nullptr;
+        return MidiPlatform::treiber()
+                   ? Sicher("making the output client", std::shared_ptr<MidiOutput>(),
+                            [] { return MidiPlatform::treiber()->neuerAusgang(MIDI::OUT_CLIENT); })
+                   : nullptr;
     });
 }
 
 void StarteEingang() {
     StarteSeite(MIDI::MidiIn, MIDI::InStarted, gesagtEin, "input", [] {
-        return MIDI::Treiber
+        return MidiPlatform::treiber()
                    ? Sicher("making the input client", std::shared_ptr<MidiInput>(),
                             [] {
-                                return MIDI::Treiber->neuerEingang(MIDI::IN_CLIENT, MIDI::IN_QUEUE);
+                                return MidiPlatform::treiber()->neuerEingang(MIDI::IN_CLIENT,
+                                                                             MIDI::IN_QUEUE);
                             })
                    : nullptr;
     });
@@ -261,7 +262,7 @@ std::string MIDI::ListInDevices(int i) {
 }
 
 void MIDI::SetzeTreiber(std::shared_ptr<MidiTreiber> treiber) {
-    Treiber = std::move(treiber);
+    MidiPlatform::install(std::move(treiber));
 }
 
 void MIDI::SetzeAusgang(std::shared_ptr<MidiOutput> ausgang) {

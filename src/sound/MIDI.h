@@ -14,10 +14,10 @@
 #include <optional>
 #include <string>
 
-#include "sound/MidiInput.h"
-#include "sound/MidiMessageTyp.h"
-#include "sound/MidiOutput.h"
-#include "sound/MidiTreiber.h"
+#include "platform/MidiInput.h"
+#include "platform/MidiMessageTyp.h"
+#include "platform/MidiOutput.h"
+#include "platform/MidiTreiber.h"
 
 class MIDI {
   public:
@@ -33,8 +33,6 @@ class MIDI {
     static int FalscherKanal;
     // Said once until a port opens: messages are being dropped.
     static bool VerwerfenGesagt;
-    // The MIDI system that makes the clients; platform, so it survives Reset().
-    static std::shared_ptr<MidiTreiber> Treiber;
 
     static constexpr const char* OUT_CLIENT = "RtMidi Output Client";
     static constexpr const char* IN_CLIENT = "RtMidi Input Client";
@@ -70,7 +68,8 @@ class MIDI {
     static std::string ListOutDevices(int i);
     static std::string ListInDevices(int i);
 
-    // Installs the MIDI system that makes the clients (none: the program has no MIDI).
+    // Installs the MIDI system that makes the clients (none: the program has no MIDI);
+    // it is the platform's (MidiPlatform), so it survives Reset().
     static void SetzeTreiber(std::shared_ptr<MidiTreiber> treiber);
     // Installs an output client as if StartUp had made it, and counts its ports; none
     // drops the client (state 0).

@@ -6,11 +6,11 @@
 #include "app/Programm.h"
 #include "data/Daten.h"
 #include "input/KlavierTyp.h"
-#include "input/Maus.h"
 #include "input/TastaturEingabe.h"
 #include "platform/HeadlessGui.h"
 #include "platform/Ui.h"
 #include "settings/IniClass.h"
+#include "state/Maus.h"
 #include "support/TestSupport.h"
 
 namespace {

@@ -58,7 +58,7 @@ class ExerciseTest : public FreshProgramTest {
             "\r\nMaxFalsch=" + std::to_string(spec.maxFalsch) + "\r\nLevel=1\r\n";
         writeFile(AppPfad + "Lektionen.ini", text);
         IniClass::UpdateIniFile(AppPfad + "Lektionen.ini");
-        LadeLektion(1, 0);
+        WechsleLektion(1, 0);
     }
     void menu(int tag) { Programm::HandleEvent({EventId::MenuAction, nullptr, tag}); }
     void tick(int ms = 16) {

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "exercise/ExerciseFixture.h"
-#include "input/Maus.h"
+#include "state/Maus.h"
 
 namespace {
 

@@ -32,7 +32,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  {"Zeit", "Richtig", "Falsch"},
                                  "\u00dcbung ausw\u00e4hlen"},
                       SwitchCase{0,
-                                 "Training: What grades are these?",
+                                 "Training: What notes are these?",
                                  {"Time", "Right", "Wrong"},
                                  "Select exercise"},
                       SwitchCase{5, "Phrase60", {"Time", "Right", "Wrong"}, "Select exercise"}));

@@ -13,7 +13,6 @@
 #include "exercise/ExerciseFixture.h"
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
-#include "input/Maus.h"
 #include "input/TastenFeldTyp.h"
 #include "lessons/Lektion.h"
 #include "lessons/LektionsDatei.h"
@@ -21,6 +20,7 @@
 #include "platform/HeadlessGui.h"
 #include "settings/IniClass.h"
 #include "sound/SoundTyp.h"
+#include "state/Maus.h"
 #include "support/TestSupport.h"
 
 class InputTest : public ExerciseTest {

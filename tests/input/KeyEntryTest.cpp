@@ -69,6 +69,15 @@ INSTANTIATE_TEST_SUITE_P(
                 {{Down, Key::Up}, {Down, 'F'}, {Up, 'F'}, {Down, 'G'}},
                 {11, 14}},
         KeyCase{"a held letter answers once", {{Down, 'D'}, {Repeat, 'D'}, {Repeat, 'D'}}, {4}},
+        KeyCase{"a key-down repeated without a key-up answers once",
+                {{Down, 'D'}, {Down, 'D'}, {Down, 'D'}},
+                {4}},
+        KeyCase{"a held letter does not hold back the next one",
+                {{Down, 'D'}, {Down, 'E'}, {Down, 'D'}, {Down, 'E'}},
+                {4, 7}},
+        KeyCase{"a held letter answers again once let go",
+                {{Down, 'D'}, {Down, 'D'}, {Up, 'D'}, {Down, 'D'}},
+                {4, 4}},
         KeyCase{"typed twice", {{Down, 'D'}, {Up, 'D'}, {Down, 'D'}}, {4, 4}},
         KeyCase{"a digit", {{Down, Key::Digit0 + 1}}, {}},
         KeyCase{"the space bar", {{Down, Key::Space}}, {}},
@@ -85,6 +94,26 @@ TEST_F(InputTest, TypedLettersCountInPracticeWithoutTimeCredit) {
     key(letters[note->ChromaPos % 21]);
     EXPECT_EQ(Spiel::SpielerRichtig, 1);
     EXPECT_EQ(Spiel::SpielerZeit, zeit);
+}
+
+// Holding the right letter through the platform's key repeat (key-downs with no key-up,
+// as some platforms send them) counts one right answer, never a wrong one for the next
+// note.
+TEST_F(InputTest, AHeldLetterAnswersOnceInPractice) {
+    useLesson("22|25|28");
+    menu(MDI::MENU_SINGLE);
+    auto note = waitForNote();
+    ASSERT_NE(note, nullptr);
+    const char letters[] = {'?', 'C', '?', '?', 'D', '?', '?', 'E'};
+    const int letter = letters[note->ChromaPos % 21];
+    post(EventId::KeyDown, letter);
+    for (int i = 0; i < 90; ++i) {  // 1.5 s of ticks with a repeat on each
+        tick();
+        post(EventId::KeyDown, letter);
+    }
+    EXPECT_EQ(Spiel::SpielerRichtig, 1);
+    EXPECT_EQ(Spiel::SpielerFalsch, 0);
+    post(EventId::KeyUp, letter);
 }
 
 TEST_F(InputTest, InTheWordExerciseLettersGoToTheWordEntry) {

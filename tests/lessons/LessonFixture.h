@@ -111,6 +111,7 @@ class LessonTest : public FreshProgramTest {
         lektion->MaxIntervall = maxIntervall;
         lektion->AlsZweiHand = zweiHand;
         Lektion::SetAktLektion(lektion);
+        LektionAnpassen();
     }
 
     static std::vector<int> notesOf(const Lektion& lektion) {

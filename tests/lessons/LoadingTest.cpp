@@ -107,7 +107,7 @@ TEST_P(KeyChoices, ResolveQuestionMarksAndT) {
     const ChoiceCase& c = GetParam();
     writeLessons(sectionText(1, "22|25|28", {{"Tonart", c.tonart}, {"Transpose", c.transpose}}));
     Transposer::Transpose = c.gewaehlt;
-    LadeLektion(1, 0);
+    WechsleLektion(1, 0);
     ASSERT_TRUE(Lektion::AktLektion);
     EXPECT_EQ(Lektion::AktLektion->Tonart, c.tonartErwartet);
     EXPECT_EQ(Lektion::AktLektion->Transpose, c.transposeErwartet);
@@ -123,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(LessonTest, TheChosenKeyMovesTheNotesOfAQuestionMarkLesson) {
     writeLessons(sectionText(1, "22|25|28", {{"Tonart", "?"}, {"Transpose", "T"}}));
     Transposer::Transpose = 9;
-    LadeLektion(1, 0);
+    WechsleLektion(1, 0);
     EXPECT_EQ(notesOf(*Lektion::AktLektion), (std::vector<int>{16, 19, 23}));
 }
 
@@ -136,7 +136,7 @@ TEST_F(LessonTest, AQuestionMarkStaffIsTheBrowsersChoice) {
     };
     for (const Wahl& w : {Wahl{0, 0, {22, 25, 143}}, Wahl{1, 1, {22, 25, 43}},
                           Wahl{2, 2, {122, 125, 143}}, Wahl{3, 3, {22, 25, 143, 122, 125, 43}}}) {
-        LadeLektion(4, w.wahl);
+        WechsleLektion(4, w.wahl);
         EXPECT_EQ(Lektion::AktLektion->System, w.system) << "choice " << w.wahl;
         EXPECT_EQ(notesOf(*Lektion::AktLektion), w.noten) << "choice " << w.wahl;
     }
@@ -153,7 +153,7 @@ TEST_F(LessonTest, LoadingReadsEveryFieldOfTheSection) {
                                                         {"MaxRichtig", "25"},
                                                         {"MaxFalsch", "3"},
                                                         {"Level", "4"}}));
-    LadeLektion(7, 0);
+    WechsleLektion(7, 0);
     const Lektion& l = *Lektion::AktLektion;
     EXPECT_EQ(Lektion::AktLektionNr, 7);
     EXPECT_EQ(l.Name, "Linke Hand: Tonleiter");
@@ -173,7 +173,7 @@ TEST_F(LessonTest, LoadingReadsEveryFieldOfTheSection) {
 
 TEST_F(LessonTest, AMissingSectionLoadsAsALessonWithoutNotes) {
     writeLessons(sectionText(1, "22|25"));
-    LadeLektion(42, 0);
+    WechsleLektion(42, 0);
     const Lektion& l = *Lektion::AktLektion;
     EXPECT_EQ(l.Anzahl, 0);
     EXPECT_EQ(l.System, 0);
@@ -182,19 +182,19 @@ TEST_F(LessonTest, AMissingSectionLoadsAsALessonWithoutNotes) {
     EXPECT_EQ(l.MaximumMidi, 0);
     EXPECT_EQ(Lektion::ZufallAnzahl, 0);
     EXPECT_EQ(Lektion::GetZufallnote(0, 0), -1);  // the feed adds nothing
-    LadeLektion(42, 2);
+    WechsleLektion(42, 2);
     EXPECT_EQ(Lektion::AktLektion->System, 2);  // a forced staff set still counts
 }
 
 TEST_F(LessonTest, AMissingFileAndMissingKeysReadAsZero) {
-    LadeLektion(1, 0);  // no lesson file at all
+    WechsleLektion(1, 0);  // no lesson file at all
     EXPECT_EQ(Lektion::AktLektion->Anzahl, 0);
     writeLessons(sectionText(1, "22|25",
                              {{"Intervall", "<absent>"},
                               {"Level", "<absent>"},
                               {"Tonart", "<absent>"},
                               {"Transpose", "<absent>"}}));
-    LadeLektion(1, 0);
+    WechsleLektion(1, 0);
     EXPECT_EQ(Lektion::AktLektion->Anzahl, 2);
     EXPECT_EQ(Lektion::AktLektion->MaxIntervall, 0);
     EXPECT_EQ(Lektion::AktLektion->Level, 0);
@@ -209,14 +209,14 @@ TEST_F(LessonTest, ATwoHandLessonRunsScrollingNotes) {
     writeLessons(sectionText(1, "22|25", {{"ZweiHand", "1"}, {"System", "3"}}) +
                  sectionText(2, "22|25"));
     Spiel::SpielMode = 1;
-    LadeLektion(1, 0);
+    WechsleLektion(1, 0);
     EXPECT_EQ(shownMenu, 1);
     EXPECT_EQ(Spiel::SpielMode, 2);
     ASSERT_TRUE(Note::ZweiHandLektion);
     EXPECT_TRUE(Note::ZweiHandLektion());
 
     Spiel::SpielMode = 4;
-    LadeLektion(2, 0);
+    WechsleLektion(2, 0);
     EXPECT_EQ(shownMenu, 0);
     EXPECT_EQ(Spiel::SpielMode, 4);  // a one-hand lesson keeps the method
     EXPECT_FALSE(Note::ZweiHandLektion());
@@ -227,7 +227,7 @@ TEST_F(LessonTest, TheMainStaffTakesTheLessonsStaffSetAndKey) {
     NotenFenster& haupt = *SpielFenster::Haupt;
     int x = haupt.FensterX, y = haupt.FensterY, b = haupt.FensterB;
     writeLessons(sectionText(1, "143|146", {{"System", "2"}, {"Tonart", "2"}}));
-    LadeLektion(1, 0);
+    WechsleLektion(1, 0);
     EXPECT_EQ(haupt.Systeme, 2);
     EXPECT_EQ(haupt.Tonart, 2);
     EXPECT_EQ(haupt.FensterX, x);  // the geometry stays

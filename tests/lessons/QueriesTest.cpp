@@ -115,7 +115,7 @@ TEST_F(LessonTest, AllNotesGoOnTheMainStaffAsQuarters) {
     SpielFenster::CreateIt(10, 10);
     Lektion lektion = lessonOf("22|25|143");
     TaktSumme = 5;
-    lektion.SendeAlle();
+    lektion.SendeAlle(SpielFenster::Haupt.get());
     ASSERT_EQ(SpielFenster::Haupt->Liste.size(), 3u);
     std::vector<int> geschrieben;
     for (const auto& note : SpielFenster::Haupt->Liste) {
@@ -130,7 +130,7 @@ TEST_F(LessonTest, AllNotesGoOnTheMainStaffAsQuarters) {
 
 TEST_F(LessonTest, ShowingAllNotesWithoutAStaffOnlyResetsTheBar) {
     TaktSumme = 5;
-    lessonOf("22").SendeAlle();
+    lessonOf("22").SendeAlle(nullptr);
     EXPECT_EQ(TaktSumme, 0);
 }
 
@@ -183,7 +183,7 @@ TEST_F(LessonTest, ASavedLessonComesBackFromTheFileUnchanged) {
     EXPECT_EQ(IniClass::Lesen(lessonFile(), s, "-"), std::string(53, '*'));
     EXPECT_EQ(IniClass::Lesen(lessonFile(), "Lesen 2", "Noten"), "25");  // others stay
 
-    LadeLektion(nummer, 0);
+    WechsleLektion(nummer, 0);
     const Lektion& l = *Lektion::AktLektion;
     EXPECT_EQ(l.Name, draft().Name);
     EXPECT_EQ(notesOf(l), (std::vector<int>{22, 25, 28, 31, 143}));
@@ -230,7 +230,7 @@ TEST_F(LessonTest, ALessonSavedOverAnotherDropsItsTransposition) {
     writeLessons(sectionText(99, "22|25", {{"Tonart", "2"}, {"Transpose", "?"}}));
     Transposer::Transpose = 7;
     SaveLektion(99, draft());
-    LadeLektion(99, 0);
+    WechsleLektion(99, 0);
     EXPECT_EQ(Lektion::AktLektion->Transpose, 0);
     EXPECT_EQ(notesOf(*Lektion::AktLektion), (std::vector<int>{22, 25, 28, 31, 143}));
 }

@@ -101,7 +101,7 @@ TEST_F(LessonTest, EveryShippedLessonLoadsAndServesAnExercise) {
                 std::string wo = datei + " lesson " + std::to_string(nummer) + " staff " +
                                  std::to_string(staff) + " key " + std::to_string(key);
                 Transposer::Transpose = key;
-                LadeLektion(nummer, staff);
+                WechsleLektion(nummer, staff);
                 const Lektion& l = *Lektion::AktLektion;
                 ASSERT_GT(l.Anzahl, 0) << wo;
                 ASSERT_LE(l.Anzahl, Lektion::kMaxNoten) << wo;
@@ -141,7 +141,7 @@ TEST_F(LessonTest, ShippedBooksNameLessonFilesOfTheArchive) {
         for (int nummer = 1; nummer <= 99; ++nummer) {
             if (field(nummer, "Name").empty()) continue;
             ++lektionen;
-            LadeLektion(nummer, 0);
+            WechsleLektion(nummer, 0);
             const Lektion& l = *Lektion::AktLektion;
             std::cout << "LESSON\t" << buch.Kurz << "\t" << nummer << "\t" << l.Name << "\t"
                       << l.Level << "\t" << field(nummer, "System") << "\t"
@@ -173,7 +173,7 @@ TEST_F(LessonTest, TheCurrentBookIsTheOneTheSettingNames) {
 
 TEST_F(LessonTest, TheStartUpCourseBeginsWithItsFirstLesson) {
     KopiereAppDateien();
-    LadeLektion(1, 0);
+    WechsleLektion(1, 0);
     const Lektion& l = *Lektion::AktLektion;
     EXPECT_EQ(Lektion::AktLektionNr, 1);
     EXPECT_GT(l.Anzahl, 0);

@@ -18,10 +18,10 @@
 #include "dialogs/Parameter.h"
 #include "exercise/ExerciseFixture.h"
 #include "input/KlavierTyp.h"
-#include "input/Maus.h"
 #include "platform/midi/RtMidiTreiber.h"
 #include "sound/MIDI.h"
 #include "sound/SoundTyp.h"
+#include "state/Maus.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "sound/MidiInput.h"
-#include "sound/MidiOutput.h"
-#include "sound/MidiTreiber.h"
+#include "platform/MidiInput.h"
+#include "platform/MidiOutput.h"
+#include "platform/MidiTreiber.h"
 
 // What both fake clients share: the listed ports and the record of opening.
 struct FakePorts {

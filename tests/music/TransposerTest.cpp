@@ -159,7 +159,7 @@ TEST(TransposerState, StartsAtNoChoiceAndWithoutTables) {
 class ProgramStart : public FreshProgramTest {};
 
 TEST_F(ProgramStart, DataLoadingBuildsTheTablesAndTheStartValuesClearThem) {
-    DatenLaden();
+    Programm::LadeStartDaten();
     ASSERT_NE(Transposer::Tonart[7], nullptr);
     EXPECT_EQ(Transposer::Umrechnen(22, 7), 34);
     ChromaTyp::StartUp();

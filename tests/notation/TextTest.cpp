@@ -3,11 +3,11 @@
 #include <vector>
 
 #include "NotationFixture.h"
-#include "input/Maus.h"
 #include "notation/DigitalFeld.h"
 #include "notation/FliessText.h"
 #include "notation/NotenPapier.h"
 #include "notation/TextTyp.h"
+#include "state/Maus.h"
 
 namespace {
 

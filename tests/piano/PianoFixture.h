@@ -9,10 +9,10 @@
 
 #include "exercise/ExerciseFixture.h"
 #include "input/KlavierTyp.h"
-#include "input/Maus.h"
 #include "platform/RecordingCanvas.h"
 #include "sound/MIDI.h"
 #include "sound/SoundTyp.h"
+#include "state/Maus.h"
 
 // Keeps the Note Ons that reach the MIDI output.
 class NoteOnRecorder : public MidiOutput {

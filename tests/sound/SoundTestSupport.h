@@ -11,7 +11,7 @@
 
 #include "platform/AudioOutput.h"
 #include "platform/Clock.h"
-#include "sound/MidiOutput.h"
+#include "platform/MidiOutput.h"
 #include "support/TestSupport.h"
 
 // One call that reached the audio output.

@@ -292,7 +292,7 @@ int main(int argc, char** argv) {
     ticks(1500);
     save(folder, "single-notes-practice");
 
-    LadeLektion(21, 0);  // grand staff with ledger lines
+    WechsleLektion(21, 0);  // grand staff with ledger lines
     menu(MDI::MENU_FLOATING);
     ticks(1000);
     for (int i = 0; i < 6; ++i) {
@@ -303,12 +303,12 @@ int main(int argc, char** argv) {
     ticks(300);
     save(folder, "scrolling-grand-staff-answered");
 
-    LadeLektion(13, 0);  // both hands
+    WechsleLektion(13, 0);  // both hands
     menu(MDI::MENU_FLOATING);
     ticks(1500);
     save(folder, "two-hands");
 
-    LadeLektion(5, 0);
+    WechsleLektion(5, 0);
     menu(MDI::MENU_LEARN);
     ticks(800);
     SpielFenster::EmpfangeNote(64, 2);

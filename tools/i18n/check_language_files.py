@@ -382,7 +382,7 @@ PHRASES = [
     ("Phrase58", "Please enter your first name first...", "Gib bitte zunächst Deinen Vornamen ein..."),
     ("Phrase59", "Enter secret code from student ... (A-Z only)",
      "Geheimcode vom Schüler eingeben... (nur A-Z)"),
-    ("Phrase60", "Training: What grades are these?", "Training: Welche Noten sind das?"),
+    ("Phrase60", "Training: What notes are these?", "Training: Welche Noten sind das?"),
     ("Phrase61", "Exam: Test your performance", "Prüfung: Teste Deine Leistung"),
     ("Phrase62", "The range of notes for this exercise:", "Der Notenumfang dieser Übung:"),
     ("Phrase63", "Mouse Test\rAlways click the button with the 'HERE'",
@@ -451,6 +451,14 @@ MISSPELLED = {
     "for avarage musician": (None, "for average musician"),
 }
 WRONG_SPELLINGS = ["Ouput", "WIZZARD", "absolut ", "avarage"]
+
+# Keys a screen shows that are no English text of their own: English gives them one.
+ENGLISH_TEXTS = {
+    "Informations": "Information", "Stopp": "Stop", "Moderates": "Intermediates",
+    "NearlyGood": "Nearly good. Almost passed!",
+    "NearlyRespectable": "Nearly respectable. You are getting better!",
+    "NearlySatisfactory": "Nearly satisfactory. You can do better!",
+}
 
 INTERVALS_FIXED = {3: ("Sekunde", "Second"), 6: ("Terz", "Third"), 7: ("Quarte", "Fourth"),
                    9: ("Quinte", "Fifth"), 16: ("Oktave", "Octave")}
@@ -640,11 +648,16 @@ def check_languages(report: Report, de: Language, en: Language) -> None:
             for wrong in WRONG_SPELLINGS:
                 report.check(wrong not in shown, f"{label} shows {key!r} as {shown!r}")
 
+    for key, english in ENGLISH_TEXTS.items():
+        report.check(en.get(key) == english, f"English {key!r} is {en.get(key)!r}, not {english!r}")
+
     allowed_en = {"languageid"} | {k.lower() for k in MISSPELLED} | {p[0].lower() for p in PHRASES}
+    allowed_en |= {k.lower() for k in ENGLISH_TEXTS}
     for prefix, count, _ in LISTS:
         allowed_en |= {f"{prefix}_{i}".lower() for i in range(count)}
     extra = sorted(en.spelling[k] for k in en.texts if k not in allowed_en)
-    report.check(not extra, f"English defines only phrases, lists and misspelled keys: extra {extra}")
+    report.check(not extra, f"English defines only phrases, lists, misspelled keys and keys that are "
+                            f"no English text: extra {extra}")
 
     for prefix, count, _ in LISTS:
         for i in range(count):

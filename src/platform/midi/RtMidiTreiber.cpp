@@ -7,8 +7,6 @@
 #include <iostream>
 #include <thread>
 
-#include "sound/MIDI.h"
-
 namespace {
 
 // Once a client exists RtMidi reports through this callback instead of throwing. A
@@ -172,7 +170,7 @@ class RtMidiEingang : public MidiInput {
 }  // namespace
 
 void RtMidiTreiber::install() {
-    MIDI::SetzeTreiber(std::make_shared<RtMidiTreiber>());
+    MidiPlatform::install(std::make_shared<RtMidiTreiber>());
 }
 
 std::shared_ptr<MidiOutput> RtMidiTreiber::neuerAusgang(const std::string& clientName) {

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "sound/MidiTreiber.h"
+#include "platform/MidiTreiber.h"
 
 class RtMidiTreiber : public MidiTreiber {
   public:

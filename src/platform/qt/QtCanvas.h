@@ -27,6 +27,7 @@ class QtCanvas : public Canvas {
                    int sourceY, int sourceWidth, int sourceHeight) override;
     void text(const std::string& text, float x, float y) override;
     void show() override;
+    bool keepsLastFrame() const override { return true; }
 
     const QImage& frame() const { return shown_; }
 

@@ -1,4 +1,4 @@
-#include "input/Maus.h"
+#include "state/Maus.h"
 
 int Maus::MausX = 0;
 int Maus::MausY = 0;

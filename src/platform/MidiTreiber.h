@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "sound/MidiInput.h"
-#include "sound/MidiOutput.h"
+#include "platform/MidiInput.h"
+#include "platform/MidiOutput.h"
 
 class MidiTreiber {
   public:
@@ -17,4 +17,11 @@ class MidiTreiber {
     // A new input client that queues at most `queueLimit` messages; none when it cannot.
     virtual std::shared_ptr<MidiInput> neuerEingang(const std::string& clientName,
                                                     int queueLimit) = 0;
+};
+
+// The program-wide MIDI system; none until the platform installs one (the program's
+// main installs RtMidi; tests install fakes).
+struct MidiPlatform {
+    static std::shared_ptr<MidiTreiber> treiber();
+    static void install(std::shared_ptr<MidiTreiber> treiber);
 };
