@@ -11,6 +11,7 @@ packages=(
   libgtest-dev googletest libbenchmark-dev
   fonts-liberation2 fonts-dseg fonts-noto-core
   xvfb xauth imagemagick xdotool
+  chromium
 )
 
 missing=()

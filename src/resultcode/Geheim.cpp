@@ -17,19 +17,19 @@ std::string Geheim::ReturnCode;
 std::string Geheim::ReturnAnalyse;
 int Geheim::PruefSummeOk = 0;
 std::vector<std::string> Geheim::CodeListe;
-std::function<Datum()> Geheim::Heute = SystemDatum;
-std::function<int(const std::string&, const std::string&, const std::string&)> Geheim::Senden =
+std::function<CalendarDay()> Geheim::today = systemToday;
+std::function<int(const std::string&, const std::string&, const std::string&)> Geheim::send =
     SendeProtokoll;
 
 namespace {
 
-const std::string kGesendet = "(wurde bereits an deinen Lehrer gesendet)";
-const std::string kVomServer = "(direct from server)";
-const std::string kOderMehr = "{{or more}}";
-constexpr int kLetztesBuch = 99;
+const std::string kSentNotice = "(wurde bereits an deinen Lehrer gesendet)";
+const std::string kFromServer = "(direct from server)";
+const std::string kOrMore = "{{or more}}";
+constexpr int kLastBook = 99;
 
 char letter(int n) {
-    return static_cast<char>('A' + std::clamp(n, 0, Geheim::MaxBuchstabe));
+    return static_cast<char>('A' + std::clamp(n, 0, Geheim::kLargestLetter));
 }
 
 // The value the letter at a position (counted from 1) stands for; 0 past the end.
@@ -43,12 +43,11 @@ bool hasPosition(const std::string& code, size_t position) {
 
 // A decoded count with the clamp mark when it reached the largest value of its letters.
 std::string countText(int value, int largest) {
-    return std::to_string(value) +
-           (value >= largest ? std::string(1, Geheim::KappungsZeichen) : "");
+    return std::to_string(value) + (value >= largest ? std::string(1, Geheim::kClampMark) : "");
 }
 
 std::string withoutMark(const std::string& teil) {
-    return Geheim::IstGekappt(teil) ? teil.substr(0, teil.size() - 1) : teil;
+    return Geheim::isClamped(teil) ? teil.substr(0, teil.size() - 1) : teil;
 }
 
 std::string toUpperAscii(std::string text) {
@@ -120,7 +119,7 @@ std::string lineField(std::string text) {
 
 }  // namespace
 
-Datum SystemDatum() {
+CalendarDay systemToday() {
     std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
@@ -160,21 +159,21 @@ std::string HtmlEscape(const std::string& text) {
     return escaped;
 }
 
-std::string Geheim::DatumsText(const Datum& datum) {
-    static const char* kMonate[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+std::string Geheim::dateText(const CalendarDay& date) {
+    static const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                     "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     char text[32];
-    std::snprintf(text, sizeof text, "%02d %s %d", datum.Tag,
-                  kMonate[std::clamp(datum.Monat, 1, 12) - 1], datum.Jahr);
+    std::snprintf(text, sizeof text, "%02d %s %d", date.day,
+                  kMonths[std::clamp(date.month, 1, 12) - 1], date.year);
     return text;
 }
 
-std::string Geheim::ServerZeile(const std::string& name, const std::string& buch, int lektion,
-                                int sekunden, int bewertung, int fehler, int tonart, int system) {
+std::string Geheim::serverLine(const std::string& name, const std::string& buch, int lektion,
+                               int sekunden, int bewertung, int fehler, int tonart, int system) {
     std::vector<std::string> fields = {"CODE",
-                                       DatumsText(Heute()),
+                                       dateText(today()),
                                        lineField(name),
-                                       lineField(buch.empty() ? StandardBuchKurz() : buch),
+                                       lineField(buch.empty() ? defaultBookLetter() : buch),
                                        std::to_string(lektion),
                                        std::to_string(sekunden),
                                        std::to_string(bewertung),
@@ -187,18 +186,18 @@ std::string Geheim::ServerZeile(const std::string& name, const std::string& buch
     return line;
 }
 
-std::string Geheim::HandCode(const std::string& name, const std::string& buch, int lektion,
+std::string Geheim::handCode(const std::string& name, const std::string& buch, int lektion,
                              int sekunden, int bewertung, int fehler, int tonart, int system) {
     // One letter for the book: the first of "Kurz", or the default book's when it is
     // empty or no capital, so that every later position stays in place.
     std::string kurz = toUpperAscii(buch.substr(0, 1));
-    if (kurz.empty() || kurz[0] < 'A' || kurz[0] > 'Z') kurz = toUpperAscii(StandardBuchKurz());
+    if (kurz.empty() || kurz[0] < 'A' || kurz[0] > 'Z') kurz = toUpperAscii(defaultBookLetter());
     if (kurz.empty()) kurz = "A";
-    Datum heute = Heute();
+    CalendarDay now = today();
     std::string code;
     code += letter(std::max(bewertung, 0) / 10);
     code += letter(lektion);
-    code += ZweiByteCode(heute.Tag + 40 * heute.Monat);
+    code += ZweiByteCode(now.day + 40 * now.month);
     code += letter(tonart);
     code += NameInCrypt(name);
     code += ZweiByteCode(sekunden);
@@ -208,7 +207,7 @@ std::string Geheim::HandCode(const std::string& name, const std::string& buch, i
     return code + PruefSumme(code);
 }
 
-std::string Geheim::Gruppiere(const std::string& code) {
+std::string Geheim::group(const std::string& code) {
     std::string grouped;
     size_t at = 0;
     for (;;) {
@@ -226,14 +225,13 @@ std::string Geheim::Gruppiere(const std::string& code) {
 
 std::string Geheim::CryptCode(const std::string& name, const std::string& buch, int lektion,
                               int sekunden, int bewertung, int fehler, int tonart, int system) {
-    std::string line =
-        ServerZeile(name, buch, lektion, sekunden, bewertung, fehler, tonart, system);
-    if (Senden(CodeServerName, CodeServerPfad, line) == 1) return kGesendet;
-    return Gruppiere(HandCode(name, buch, lektion, sekunden, bewertung, fehler, tonart, system));
+    std::string line = serverLine(name, buch, lektion, sekunden, bewertung, fehler, tonart, system);
+    if (send(CodeServerName, CodeServerPfad, line) == 1) return kSentNotice;
+    return group(handCode(name, buch, lektion, sekunden, bewertung, fehler, tonart, system));
 }
 
 std::string Geheim::ZweiByteCode(int n) {
-    n = std::clamp(n, 0, MaxPaar);
+    n = std::clamp(n, 0, kLargestPair);
     return {static_cast<char>('A' + n / 25), static_cast<char>('A' + n % 25)};
 }
 
@@ -241,14 +239,14 @@ std::string Geheim::NameInCrypt(const std::string& name) {
     std::string letters;
     for (size_t at = 0; at < name.size() && letters.size() < 3;)
         if (char c = baseLetter(nextCodePoint(name, at))) letters += c;
-    letters.resize(3, FuellBuchstabe);
-    for (char& c : letters) c = shifted(c, NamensVerschiebung);
+    letters.resize(3, kNamePadding);
+    for (char& c : letters) c = shifted(c, kNameShift);
     return letters;
 }
 
 std::string Geheim::CodeInName(const std::string& text) {
     std::string name = text;
-    for (char& c : name) c = shifted(c, -NamensVerschiebung);
+    for (char& c : name) c = shifted(c, -kNameShift);
     return name;
 }
 
@@ -283,8 +281,8 @@ std::string Geheim::CodeInWert(const std::string& paar) {
     return std::to_string(pairValue(paar));
 }
 
-bool Geheim::IstGekappt(const std::string& teil) {
-    return !teil.empty() && teil.back() == KappungsZeichen;
+bool Geheim::isClamped(const std::string& teil) {
+    return !teil.empty() && teil.back() == kClampMark;
 }
 
 std::string Geheim::AnalyseHandCode(const std::string& code) {
@@ -303,60 +301,60 @@ std::string Geheim::AnalyseHandCode(const std::string& code) {
         return hasPosition(letters, position) ? std::to_string(letterValue(letters, position)) : "";
     };
     std::vector<std::string> teile(10);
-    std::string datum = CodeInDatum(pair(3));
-    teile[1] = datum.empty() ? "" : datum + ".202?";
+    std::string date = CodeInDatum(pair(3));
+    teile[1] = date.empty() ? "" : date + ".202?";
     teile[2] = CodeInName(letters.substr(std::min<size_t>(5, letters.size()), 3));
     teile[3] = hasPosition(letters, 12) ? letters.substr(11, 1) : "";
-    teile[4] = count(2, 1, MaxBuchstabe);
+    teile[4] = count(2, 1, kLargestLetter);
     std::string sekunden = CodeInWert(pair(9));
-    teile[5] = sekunden.empty() ? "" : countText(std::stoi(sekunden), MaxPaar);
-    teile[6] = count(1, 10, MaxBuchstabe);
-    teile[7] = count(13, 1, MaxBuchstabe);
+    teile[5] = sekunden.empty() ? "" : countText(std::stoi(sekunden), kLargestPair);
+    teile[6] = count(1, 10, kLargestLetter);
+    teile[7] = count(13, 1, kLargestLetter);
     teile[8] = plain(5);
     teile[9] = plain(11);
     return ErstelleTextAusTeilen(teile);
 }
 
 std::string Geheim::AnalyseAutoCode(const std::string& zeile) {
-    ReturnCode = kVomServer;
+    ReturnCode = kFromServer;
     PruefSummeOk = 1;
     std::vector<std::string> fields = splitAt(zeile, '|');
     if (fields[0] != "CODE") return "";
     return ErstelleTextAusTeilen(fields);
 }
 
-std::string Geheim::BuchSektion(const std::string& kurz) {
-    for (int n = 1; n <= kLetztesBuch; ++n) {
+std::string Geheim::bookSection(const std::string& kurz) {
+    for (int n = 1; n <= kLastBook; ++n) {
         std::string sektion = "DE " + std::to_string(n);
         if (IniClass::Lesen(DatenPfad + "Buch.ini", sektion, "Kurz") == kurz) return sektion;
     }
-    return "DE " + std::to_string(kLetztesBuch + 1);
+    return "DE " + std::to_string(kLastBook + 1);
 }
 
-std::string Geheim::BuchName(const std::string& kurz) {
-    return IniClass::Lesen(DatenPfad + "Buch.ini", BuchSektion(kurz), "Name");
+std::string Geheim::bookName(const std::string& kurz) {
+    return IniClass::Lesen(DatenPfad + "Buch.ini", bookSection(kurz), "Name");
 }
 
-std::string Geheim::LektionsName(const std::string& kurz, const std::string& lektion) {
-    std::string datei = IniClass::Lesen(DatenPfad + "Buch.ini", BuchSektion(kurz), "Datei");
+std::string Geheim::lessonName(const std::string& kurz, const std::string& lektion) {
+    std::string datei = IniClass::Lesen(DatenPfad + "Buch.ini", bookSection(kurz), "Datei");
     if (datei.empty()) return "";
     return IniClass::Lesen(DatenPfad + datei, "Lesen " + lektion, "Name");
 }
 
-std::string Geheim::SystemText(const std::string& system) {
+std::string Geheim::staffText(const std::string& system) {
     if (system == "1") return "{{Treble}}";
     if (system == "2") return "{{Bass}}";
     if (system == "3") return "{{Treble}} & {{Bass}}";
     return HtmlEscape(system);
 }
 
-std::string Geheim::StandardBuchKurz() {
+std::string Geheim::defaultBookLetter() {
     // The working lesson file starts as a copy of "Lektionen.ini" + language suffix.
     auto isDefaultLessonFile = [](std::string datei) {
         for (char& c : datei) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         return datei == "lektionen.ini.de" || datei == "lektionen.ini.en";
     };
-    for (int n = 1; n <= kLetztesBuch; ++n) {
+    for (int n = 1; n <= kLastBook; ++n) {
         std::string sektion = "DE " + std::to_string(n);
         if (isDefaultLessonFile(IniClass::Lesen(DatenPfad + "Buch.ini", sektion, "Datei")))
             return IniClass::Lesen(DatenPfad + "Buch.ini", sektion, "Kurz");
@@ -365,9 +363,9 @@ std::string Geheim::StandardBuchKurz() {
     return "";
 }
 
-std::string Geheim::AktuellesBuchKurz() {
+std::string Geheim::currentBookLetter() {
     std::string sektion = IniClass::Lesen("", "Allgemein", "Buch");
-    if (sektion.empty()) return StandardBuchKurz();
+    if (sektion.empty()) return defaultBookLetter();
     return IniClass::Lesen(DatenPfad + "Buch.ini", sektion, "Kurz");
 }
 
@@ -376,20 +374,20 @@ std::string Geheim::ErstelleTextAusTeilen(const std::vector<std::string>& teile)
     // A clamped value shows its number and "or more" after its unit.
     auto value = [&](size_t k, const std::string& unit) {
         std::string shown = HtmlEscape(withoutMark(teil(k))) + unit;
-        return IstGekappt(teil(k)) ? shown + kOderMehr : shown;
+        return isClamped(teil(k)) ? shown + kOrMore : shown;
     };
-    std::string lessonName =
-        IstGekappt(teil(4)) ? "{{Lesson}} " + HtmlEscape(withoutMark(teil(4))) + " " + kOderMehr
-                            : HtmlEscape(LektionsName(teil(3), teil(4)));
+    std::string lessonShown = isClamped(teil(4))
+                                  ? "{{Lesson}} " + HtmlEscape(withoutMark(teil(4))) + " " + kOrMore
+                                  : HtmlEscape(lessonName(teil(3), teil(4)));
     std::string text =
         "{{Student}} = <b>" + HtmlEscape(teil(2)) + "</b><br>" + "{{Book}} = <b>'" +
-        HtmlEscape(BuchName(teil(3))) + "'</b><br>" + "{{Exercise}} = <b>'" + lessonName +
+        HtmlEscape(bookName(teil(3))) + "'</b><br>" + "{{Exercise}} = <b>'" + lessonShown +
         "'</b><br>" + "{{Scale}} = <b>'" +
         HtmlEscape(ChromaTyp::NameDerTonArt(LenientInt(teil(8)))) + "'</b><br>" +
-        "{{System}} = <b>'" + SystemText(teil(9)) + "'</b><br>" + "{{Date}} = <b>" +
+        "{{System}} = <b>'" + staffText(teil(9)) + "'</b><br>" + "{{Date}} = <b>" +
         HtmlEscape(teil(1)) + "</b><br>" + "{{Needed time}} = <b>" + value(5, "sec ") + "</b><br>" +
         "{{Performance}} = <b>" + value(6, "% ") + "</b><br>" + "{{Mistakes made}} = <b>" +
-        value(7, IstGekappt(teil(7)) ? " " : "") + "</b> <br><br>" + "{{Checksum}} = <b>" +
+        value(7, isClamped(teil(7)) ? " " : "") + "</b> <br><br>" + "{{Checksum}} = <b>" +
         (PruefSummeOk == 1 ? "{{Valid}}" : "{{Invalid}}") + "</b>";
     ReturnAnalyse = Lokalisiere(text);
     return ReturnAnalyse;
@@ -400,6 +398,6 @@ void Geheim::Reset() {
     ReturnAnalyse.clear();
     PruefSummeOk = 0;
     CodeListe.clear();
-    Heute = SystemDatum;
-    Senden = SendeProtokoll;
+    today = systemToday;
+    send = SendeProtokoll;
 }

@@ -12,14 +12,14 @@
 #include <vector>
 
 // A calendar day as the result code carries it.
-struct Datum {
-    int Tag = 1;    // 1 to 31
-    int Monat = 1;  // 1 to 12
-    int Jahr = 2000;
+struct CalendarDay {
+    int day = 1;    // 1 to 31
+    int month = 1;  // 1 to 12
+    int year = 2000;
 };
 
 // Today's date from the system's local time.
-Datum SystemDatum();
+CalendarDay systemToday();
 
 class Geheim {
   public:
@@ -30,17 +30,17 @@ class Geheim {
     static std::vector<std::string> CodeListe;  // the server's lines, last line first
 
     // Where today's date comes from; tests fix it.
-    static std::function<Datum()> Heute;
+    static std::function<CalendarDay()> today;
     // How a result line is reported (server, path, line); 1 when it went out.
-    static std::function<int(const std::string&, const std::string&, const std::string&)> Senden;
+    static std::function<int(const std::string&, const std::string&, const std::string&)> send;
 
     // How far the name letters of a hand code are moved forward (1 to 25).
-    static constexpr int NamensVerschiebung = 7;
+    static constexpr int kNameShift = 7;
     // Fills a name of fewer than three letters, so the code keeps its fourteen letters.
-    static constexpr char FuellBuchstabe = 'X';
+    static constexpr char kNamePadding = 'X';
     // The largest values a letter and a pair of letters can hold.
-    static constexpr int MaxBuchstabe = 25;
-    static constexpr int MaxPaar = 624;
+    static constexpr int kLargestLetter = 25;
+    static constexpr int kLargestPair = 624;
 
     // Reports the result and returns the text for the result page: the notice that it
     // was sent, or the grouped hand code.
@@ -59,32 +59,32 @@ class Geheim {
 
     // The pieces CryptCode is made of, for the result page, the server and tests.
     // The server line: "CODE|date|name|book|lesson|seconds|rating|mistakes|key|staff|teacher".
-    static std::string ServerZeile(const std::string& name, const std::string& buch, int lektion,
-                                   int sekunden, int bewertung, int fehler, int tonart, int system);
+    static std::string serverLine(const std::string& name, const std::string& buch, int lektion,
+                                  int sekunden, int bewertung, int fehler, int tonart, int system);
     // The fourteen letters of the hand code, not yet grouped.
-    static std::string HandCode(const std::string& name, const std::string& buch, int lektion,
+    static std::string handCode(const std::string& name, const std::string& buch, int lektion,
                                 int sekunden, int bewertung, int fehler, int tonart, int system);
     // Cuts a code into random groups of 2 to 4 letters joined by "-" (the last 1 to 4).
-    static std::string Gruppiere(const std::string& code);
+    static std::string group(const std::string& code);
     // "%d %b %Y" with English month names: "05 Mar 2026".
-    static std::string DatumsText(const Datum& datum);
+    static std::string dateText(const CalendarDay& date);
 
     // The "Kurz" letter of the book named by the setting "Buch"; while no book is chosen,
     // the letter of the book that holds the default lesson file.
-    static std::string AktuellesBuchKurz();
-    static std::string StandardBuchKurz();
+    static std::string currentBookLetter();
+    static std::string defaultBookLetter();
     // The section "DE n" of "Buch.ini" whose "Kurz" is the letter; "DE 100" when none.
-    static std::string BuchSektion(const std::string& kurz);
+    static std::string bookSection(const std::string& kurz);
     // Book and lesson names for a book letter and a lesson number, as in the analysis.
-    static std::string BuchName(const std::string& kurz);
-    static std::string LektionsName(const std::string& kurz, const std::string& lektion);
+    static std::string bookName(const std::string& kurz);
+    static std::string lessonName(const std::string& kurz, const std::string& lektion);
     // The staff text of a staff number: "{{Treble}}", "{{Bass}}", "{{Treble}} & {{Bass}}".
-    static std::string SystemText(const std::string& system);
+    static std::string staffText(const std::string& system);
 
     // A decoded value the letter could not hold exactly ends with this mark ("25+"); the
     // analysis shows it as "25 or more".
-    static constexpr char KappungsZeichen = '+';
-    static bool IstGekappt(const std::string& teil);
+    static constexpr char kClampMark = '+';
+    static bool isClamped(const std::string& teil);
 
     static void Reset();
 };

@@ -27,10 +27,8 @@ class ResultCode : public FreshProgramTest {
         AktSprache = 1;
         SetCurrentLanguage(Language[1]);
         ChromaTyp::StartUp();
-        Geheim::Heute = [this] { return today; };
-        Geheim::Senden = [](const std::string&, const std::string&, const std::string&) {
-            return 0;
-        };
+        Geheim::today = [this] { return today; };
+        Geheim::send = [](const std::string&, const std::string&, const std::string&) { return 0; };
         Runtime::random = &dice;
     }
     void TearDown() override {
@@ -38,7 +36,7 @@ class ResultCode : public FreshProgramTest {
         Geheim::Reset();
         FreshProgramTest::TearDown();
     }
-    Datum today{5, 3, 2026};
+    CalendarDay today{5, 3, 2026};
     MersenneRandom dice;
     MersenneRandom defaultDice;
 };
@@ -68,7 +66,7 @@ struct EdgeCase {
 
 TEST_F(ResultCode, EdgeCasesOfTheCode) {
     auto hand = [](int rating, int seconds) {
-        return Geheim::HandCode("Anna", "A", 3, seconds, rating, 1, 0, 1);
+        return Geheim::handCode("Anna", "A", 3, seconds, rating, 1, 0, 1);
     };
     auto decoded = [](const std::string& code, const char* field) {
         return fieldsOf(Geheim::AnalyseHandCode(code))[field];
@@ -109,11 +107,11 @@ TEST_F(ResultCode, EdgeCasesOfTheCode) {
          fieldsOf(Geheim::AnalyseAutoCode("CODE|05 Mar 2026|Anna|A|1|60|100|0|0|3|0"))["System"],
          "'Violin & Bass'"},
         {"a hand code with staff letter D shows both staves",
-         decoded(Geheim::HandCode("Anna", "A", 1, 60, 100, 0, 0, 3), "System"), "'Violin & Bass'"},
+         decoded(Geheim::handCode("Anna", "A", 1, 60, 100, 0, 0, 3), "System"), "'Violin & Bass'"},
         {"staff letter of a treble lesson",
-         Geheim::HandCode("Anna", "A", 1, 60, 100, 0, 0, 1).substr(10, 1), "B"},
+         Geheim::handCode("Anna", "A", 1, 60, 100, 0, 0, 1).substr(10, 1), "B"},
         {"the key shows as its major scale",
-         decoded(Geheim::HandCode("Anna", "A", 1, 60, 100, 0, 7, 1), "Scale"), "'G-Dur'"},
+         decoded(Geheim::handCode("Anna", "A", 1, 60, 100, 0, 7, 1), "Scale"), "'G-Dur'"},
         {"the book letter names the book", decoded(hand(100, 60), "Buch"), "'Violinschlüssel'"},
         {"the lesson comes from the book's lesson file", decoded(hand(100, 60), "Übung"),
          "'" + IniClass::Lesen(DatenPfad + "ViolinLektionen.ini.de", "Lesen 3", "Name") + "'"},
@@ -129,7 +127,7 @@ TEST_F(ResultCode, TheHandCodeOfAKnownResult) {
     // rating 127 -> M, lesson 3 -> D, 5 March -> FA, key 2 -> C, "Ben" + 7 -> ILU,
     // 47 s -> BW, staff 2 -> C, book B, 1 mistake -> B; the letters add up to 933,
     // 933 mod 25 = 8 -> I.
-    EXPECT_EQ(Geheim::HandCode("Ben", "B", 3, 47, 127, 1, 2, 2), "MDFACILUBWCBBI");
+    EXPECT_EQ(Geheim::handCode("Ben", "B", 3, 47, 127, 1, 2, 2), "MDFACILUBWCBBI");
 }
 
 TEST_F(ResultCode, GroupsFollowTheDrawnLengths) {
@@ -156,16 +154,16 @@ TEST_F(ResultCode, GroupsFollowTheDrawnLengths) {
             return length;
         });
         Runtime::random = &scripted;
-        EXPECT_EQ(Geheim::Gruppiere("ABCDEFGHIJKLMN"), c.expected) << c.what;
+        EXPECT_EQ(Geheim::group("ABCDEFGHIJKLMN"), c.expected) << c.what;
     }
 }
 
 TEST_F(ResultCode, RegroupedCodesDecodeTheSame) {
-    std::string code = Geheim::HandCode("Clara", "C", 12, 95, 140, 2, 9, 3);
+    std::string code = Geheim::handCode("Clara", "C", 12, 95, 140, 2, 9, 3);
     std::string expected = Geheim::AnalyseHandCode(code);
     const std::string variants[] = {
         code.substr(0, 3) + "-" + code.substr(3, 5) + "-" + code.substr(8), "-" + code + "-",
-        Geheim::Gruppiere(code), Geheim::Gruppiere(code)};
+        Geheim::group(code), Geheim::group(code)};
     for (const std::string& variant : variants) {
         EXPECT_EQ(Geheim::AnalyseHandCode(variant), expected) << variant;
         EXPECT_EQ(Geheim::ReturnCode, variant);
@@ -174,7 +172,7 @@ TEST_F(ResultCode, RegroupedCodesDecodeTheSame) {
 }
 
 TEST_F(ResultCode, WrongOrIncompleteCodesAreMarkedInvalid) {
-    std::string code = Geheim::HandCode("Clara", "C", 12, 95, 140, 2, 9, 3);
+    std::string code = Geheim::handCode("Clara", "C", 12, 95, 140, 2, 9, 3);
     struct Case {
         const char* what;
         std::string code;
@@ -198,36 +196,36 @@ TEST_F(ResultCode, WrongOrIncompleteCodesAreMarkedInvalid) {
 
 TEST_F(ResultCode, NoBookChosenUsesTheBookOfTheDefaultLessonFile) {
     ASSERT_EQ(IniClass::Lesen("", "Allgemein", "Buch"), "");
-    EXPECT_EQ(Geheim::StandardBuchKurz(), "D");
-    EXPECT_EQ(Geheim::AktuellesBuchKurz(), "D");
-    std::string code = Geheim::HandCode("Anna", "", 1, 60, 100, 0, 0, 1);
+    EXPECT_EQ(Geheim::defaultBookLetter(), "D");
+    EXPECT_EQ(Geheim::currentBookLetter(), "D");
+    std::string code = Geheim::handCode("Anna", "", 1, 60, 100, 0, 0, 1);
     EXPECT_EQ(code.size(), 14u);
     EXPECT_EQ(code[11], 'D');
     EXPECT_EQ(fieldsOf(Geheim::AnalyseHandCode(code))["Buch"], "'Grundkurs'");
     EXPECT_EQ(Geheim::PruefSummeOk, 1);
-    EXPECT_NE(Geheim::ServerZeile("Anna", "", 1, 60, 100, 0, 0, 1).find("|Anna|D|1|"),
+    EXPECT_NE(Geheim::serverLine("Anna", "", 1, 60, 100, 0, 0, 1).find("|Anna|D|1|"),
               std::string::npos);
 
     IniClass::Schreiben("", "Allgemein", "Buch", "DE 2");
-    EXPECT_EQ(Geheim::AktuellesBuchKurz(), "B");
+    EXPECT_EQ(Geheim::currentBookLetter(), "B");
 }
 
 TEST_F(ResultCode, TheServerLineCarriesTheExactValues) {
     IniClass::Schreiben("", "Allgemein", "Lehrer", "42");
-    EXPECT_EQ(Geheim::ServerZeile("Anna", "A", 30, 700, 260, 31, 7, 2),
+    EXPECT_EQ(Geheim::serverLine("Anna", "A", 30, 700, 260, 31, 7, 2),
               "CODE|05 Mar 2026|Anna|A|30|700|260|31|7|2|42");
     IniClass::Schreiben("", "Allgemein", "Lehrer", "Frau Berg");
-    EXPECT_EQ(Geheim::ServerZeile("Anna", "A", 1, 2, 3, 4, 5, 1),
+    EXPECT_EQ(Geheim::serverLine("Anna", "A", 1, 2, 3, 4, 5, 1),
               "CODE|05 Mar 2026|Anna|A|1|2|3|4|5|1|0");
-    EXPECT_EQ(Geheim::ServerZeile("A|B", "C", 1, 2, 3, 4, 5, 1),
+    EXPECT_EQ(Geheim::serverLine("A|B", "C", 1, 2, 3, 4, 5, 1),
               "CODE|05 Mar 2026|A/B|C|1|2|3|4|5|1|0")
         << "a bar in the name would shift every later field";
     today = {31, 12, 2025};
-    EXPECT_EQ(Geheim::DatumsText(today), "31 Dec 2025");
+    EXPECT_EQ(Geheim::dateText(today), "31 Dec 2025");
 }
 
 TEST_F(ResultCode, ValuesBeyondTheLettersAreClampedAndSaidSo) {
-    std::string code = Geheim::HandCode("Anna", "A", 30, 700, 300, 31, 0, 1);
+    std::string code = Geheim::handCode("Anna", "A", 30, 700, 300, 31, 0, 1);
     for (char c : code) EXPECT_TRUE(c >= 'A' && c <= 'Z') << code;
     auto fields = fieldsOf(Geheim::AnalyseHandCode(code));
     EXPECT_EQ(Geheim::PruefSummeOk, 1);
@@ -282,8 +280,8 @@ TEST_F(ResultCode, ServerLinesOtherThanResultsGiveNoAnalysis) {
 TEST_F(ResultCode, CryptCodeReportsFirstAndShowsTheCodeOnlyWhenThatFailed) {
     std::vector<std::string> sent;
     int answer = 1;
-    Geheim::Senden = [&](const std::string& server, const std::string& path,
-                         const std::string& line) {
+    Geheim::send = [&](const std::string& server, const std::string& path,
+                       const std::string& line) {
         EXPECT_EQ(server, CodeServerName);
         EXPECT_EQ(path, "/code/code.php?code=");
         sent.push_back(line);
@@ -293,14 +291,14 @@ TEST_F(ResultCode, CryptCodeReportsFirstAndShowsTheCodeOnlyWhenThatFailed) {
               "(wurde bereits an deinen Lehrer gesendet)");
     answer = 0;
     std::string shown = Geheim::CryptCode("Anna", "A", 3, 47, 127, 1, 2, 1);
-    EXPECT_EQ(ungrouped(shown), Geheim::HandCode("Anna", "A", 3, 47, 127, 1, 2, 1));
+    EXPECT_EQ(ungrouped(shown), Geheim::handCode("Anna", "A", 3, 47, 127, 1, 2, 1));
     ASSERT_EQ(sent.size(), 2u);
     EXPECT_EQ(sent[0], "CODE|05 Mar 2026|Anna|A|3|47|127|1|2|1|0");
     EXPECT_EQ(sent[1], sent[0]);
 
     // Until the network client is built, nothing goes out and the code is shown.
     Geheim::Reset();
-    Geheim::Heute = [this] { return today; };
+    Geheim::today = [this] { return today; };
     EXPECT_EQ(SendeProtokoll(CodeServerName, CodeServerPfad, "x"), 0);
     EXPECT_EQ(ungrouped(Geheim::CryptCode("Anna", "A", 3, 47, 127, 1, 2, 1)).size(), 14u);
 }
@@ -359,10 +357,9 @@ TEST_F(ResultCode, EveryResultRoundTripsThroughItsHandCode) {
         EXPECT_EQ(Geheim::PruefSummeOk, 1) << what;
         EXPECT_EQ(fields["Datum"], "5.3.202?");
         EXPECT_EQ(fields["Schüler"], Geheim::CodeInName(Geheim::NameInCrypt(r.name)));
-        EXPECT_EQ(fields["Buch"], "'" + Geheim::BuchName(r.book) + "'") << what;
-        std::string lesson = r.lesson >= 25
-                                 ? "Lektion 25 oder mehr"
-                                 : Geheim::LektionsName(r.book, std::to_string(r.lesson));
+        EXPECT_EQ(fields["Buch"], "'" + Geheim::bookName(r.book) + "'") << what;
+        std::string lesson = r.lesson >= 25 ? "Lektion 25 oder mehr"
+                                            : Geheim::lessonName(r.book, std::to_string(r.lesson));
         EXPECT_EQ(fields["Übung"], "'" + lesson + "'") << what;
         EXPECT_EQ(fields["Scale"], "'" + ChromaTyp::NameDerTonArt(r.key) + "'") << what;
         EXPECT_EQ(fields["Benötigte Zeit"], clampedText(r.seconds, 624, "sec ")) << what;
@@ -402,7 +399,7 @@ TEST_F(ResultCode, TheServerLineAndTheHandCodeTellTheSameResult) {
         r.rating = dice.rand(0, 249);
         today = {dice.rand(1, 28), dice.rand(1, 12), 2026};
         std::string what = "result " + std::to_string(i) + " of '" + r.name + "'";
-        auto server = fieldsOf(Geheim::AnalyseAutoCode(Geheim::ServerZeile(
+        auto server = fieldsOf(Geheim::AnalyseAutoCode(Geheim::serverLine(
             r.name, r.book, r.lesson, r.seconds, r.rating, r.mistakes, r.key, r.staff)));
         auto hand = fieldsOf(Geheim::AnalyseHandCode(Geheim::CryptCode(
             r.name, r.book, r.lesson, r.seconds, r.rating, r.mistakes, r.key, r.staff)));
@@ -422,7 +419,7 @@ TEST_F(ResultCode, TheServerLineAndTheHandCodeTellTheSameResult) {
     }
     // Names of plain letters agree on their first three letters as typed.
     EXPECT_EQ(fieldsOf(Geheim::AnalyseHandCode(
-                  Geheim::HandCode("Marlene", "A", 1, 60, 100, 0, 0, 1)))["Schüler"],
+                  Geheim::handCode("Marlene", "A", 1, 60, 100, 0, 0, 1)))["Schüler"],
               "MAR");
 }
 
