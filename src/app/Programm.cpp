@@ -10,6 +10,7 @@
 #include "data/Daten.h"
 #include "data/Files.h"
 #include "data/ZipArchive.h"
+#include "dialogs/CodeSeite.h"
 #include "dialogs/Dialog.h"
 #include "dialogs/InfoFenster.h"
 #include "dialogs/InputFenster.h"
@@ -36,6 +37,7 @@
 #include "platform/Clock.h"
 #include "platform/SystemLanguage.h"
 #include "platform/Ui.h"
+#include "resultcode/CodeServer.h"
 #include "resultcode/Geheim.h"
 #include "settings/ApiClass.h"
 #include "settings/IniClass.h"
@@ -131,10 +133,15 @@ void MouseUp(int button) {
 // Opening the MIDI clients can take tens of milliseconds (no ALSA sequencer, a JACK
 // server that is not running), so they start once the first frame is on the screen.
 int midiStartNachTicks = 0;
+// The server's list is fetched once the first frames are shown, on this thread and
+// within the request bound, a tick after the MIDI clients so that each tick waits for one.
+int codeListeNachTicks = 0;
 
 void Tick() {
     TimerTickt();
     if (midiStartNachTicks > 0 && --midiStartNachTicks == 0) MIDI::StartUp();
+    if (codeListeNachTicks > 0 && --codeListeNachTicks == 0)
+        Geheim::LadeCodeServerListe(CodeServerAdresse());
     if (Programm::NamensEingabeNachTicks > 0 && --Programm::NamensEingabeNachTicks == 0)
         InputFenster::ShowAs(InputFenster::MODE_NAME);
     ungeseheneDruecke = 0;
@@ -197,6 +204,7 @@ void Programm::SetzeStartwerte() {
     ResetDialoge();
     ungeseheneDruecke = aufgeschobeneLoslasse = 0;
     midiStartNachTicks = 0;
+    codeListeNachTicks = 0;
     Programm::NamensEingabeNachTicks = 0;
     Beendet = false;
     AktuellesEvent = {};
@@ -240,6 +248,7 @@ void Programm::StartUp(Gui& gui) {
     RegisterSettingsDialog();
     InfoFenster::FormLoad();
     LektionenBrowser::FormLoad();
+    VerbindeErgebnisCode();
     SpielFenster::CreateIt(10, 10);
     gui.startTicks(60);
     WechsleLektion(1, 0);
@@ -247,6 +256,7 @@ void Programm::StartUp(Gui& gui) {
     AllesBeiResizeWindow();
     gui.activate(MDI::Canvas);
     midiStartNachTicks = 2;  // the MIDI clients start once the first frame is shown
+    codeListeNachTicks = 3;
     Programm::NamensEingabeNachTicks = 1;
     std::cout << "start-up: ready after " << Runtime::millisecs() - start << " ms" << std::endl;
 }

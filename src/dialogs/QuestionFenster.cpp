@@ -40,7 +40,8 @@ bool zeigtHier(Gadget* button) {
 void Speichere(int mausZeit) {
     const std::string user = IniClass::Lesen("", "Allgemein", "User");
     const int gespeichert = IniClass::Value("", user, "MausZeit");
-    Geheim::send(CodeServerName, CodeServerPfad, "MAUS||" + user + "|" + std::to_string(mausZeit));
+    Geheim::Senden(CodeServerAdresse(), CodeServerPfad,
+                   "MAUS||" + user + "|" + std::to_string(mausZeit));
     if (ErsetztGespeicherteMausZeit(gespeichert, mausZeit))
         IniClass::Schreiben("", user, "MausZeit", std::to_string(mausZeit));
 }

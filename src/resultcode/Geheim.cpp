@@ -17,8 +17,9 @@ std::string Geheim::ReturnCode;
 std::string Geheim::ReturnAnalyse;
 int Geheim::PruefSummeOk = 0;
 std::vector<std::string> Geheim::CodeListe;
+int Geheim::CodeZeile = 0;
 std::function<CalendarDay()> Geheim::today = systemToday;
-std::function<int(const std::string&, const std::string&, const std::string&)> Geheim::send =
+std::function<int(const std::string&, const std::string&, const std::string&)> Geheim::Senden =
     SendeProtokoll;
 
 namespace {
@@ -226,7 +227,7 @@ std::string Geheim::group(const std::string& code) {
 std::string Geheim::CryptCode(const std::string& name, const std::string& buch, int lektion,
                               int sekunden, int bewertung, int fehler, int tonart, int system) {
     std::string line = serverLine(name, buch, lektion, sekunden, bewertung, fehler, tonart, system);
-    if (send(CodeServerName, CodeServerPfad, line) == 1) return kSentNotice;
+    if (Senden(CodeServerAdresse(), CodeServerPfad, line) == 1) return kSentNotice;
     return group(handCode(name, buch, lektion, sekunden, bewertung, fehler, tonart, system));
 }
 
@@ -393,11 +394,34 @@ std::string Geheim::ErstelleTextAusTeilen(const std::vector<std::string>& teile)
     return ReturnAnalyse;
 }
 
+void Geheim::LadeCodeServerListe(const std::string& server) {
+    std::vector<std::string> zeilen;
+    if (!HoleTextZeilen(server, CodeListePfad, zeilen)) {
+        std::cout << "resultcode: no list from " << server << ", the list stays as it was"
+                  << std::endl;
+        return;
+    }
+    std::vector<std::string> liste;
+    for (auto zeile = zeilen.rbegin(); zeile != zeilen.rend(); ++zeile)
+        if (zeile->compare(0, 5, "CODE|") == 0) liste.push_back(*zeile);
+    CodeListe = std::move(liste);
+    std::cout << "resultcode: " << CodeListe.size() << " result lines from " << server << std::endl;
+    if (!CodeListe.empty()) AnalyseAutoCode(CodeListe[0]);
+}
+
+void Geheim::holeCodeZeile(int schritt) {
+    const long neu = static_cast<long>(CodeZeile) + schritt;
+    if (neu < 0 || neu >= static_cast<long>(CodeListe.size())) return;
+    CodeZeile = static_cast<int>(neu);
+    AnalyseAutoCode(CodeListe[CodeZeile]);
+}
+
 void Geheim::Reset() {
+    CodeZeile = 0;
     ReturnCode.clear();
     ReturnAnalyse.clear();
     PruefSummeOk = 0;
     CodeListe.clear();
     today = systemToday;
-    send = SendeProtokoll;
+    Senden = SendeProtokoll;
 }

@@ -27,11 +27,12 @@ class Geheim {
     static std::string ReturnAnalyse;           // the last analysis text
     static int PruefSummeOk;                    // 1 when the last analysed check letter was right
     static std::vector<std::string> CodeListe;  // the server's lines, last line first
+    static int CodeZeile;                       // the list position holeCodeZeile stands on
 
     // Where today's date comes from; tests fix it.
     static std::function<CalendarDay()> today;
     // How a result line is reported (server, path, line); 1 when it went out.
-    static std::function<int(const std::string&, const std::string&, const std::string&)> send;
+    static std::function<int(const std::string&, const std::string&, const std::string&)> Senden;
 
     // How far the name letters of a hand code are moved forward (1 to 25).
     static constexpr int kNameShift = 7;
@@ -55,6 +56,13 @@ class Geheim {
     static std::string AnalyseHandCode(const std::string& code);
     static std::string AnalyseAutoCode(const std::string& zeile);
     static std::string ErstelleTextAusTeilen(const std::vector<std::string>& teile);
+
+    // Fetches the server's list of result lines and analyses the newest; a failed fetch
+    // keeps the list as it was.
+    static void LadeCodeServerListe(const std::string& server);
+    // Moves the list position by `schritt` and analyses that line; a step off either end
+    // of the list changes nothing.
+    static void holeCodeZeile(int schritt);
 
     // The pieces CryptCode is made of, for the result page, the server and tests.
     // The server line: "CODE|date|name|book|lesson|seconds|rating|mistakes|key|staff|teacher".

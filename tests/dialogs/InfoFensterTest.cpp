@@ -211,7 +211,8 @@ TEST_F(InformationWindow, TheInfoPageFollowsALanguageChange) {
 TEST_F(InformationWindow, APageThatDoesNotExistLeavesTheViewOnTheInfoPage) {
     I::ShowAs(I::SHOW_DATEI, "nothing.html");
     EXPECT_EQ(shownFile(), "info.html");
-    I::ShowAs(I::SHOW_CODE, "");  // the code page is not joined yet
+    I::HtmlAusCode = nullptr;  // without the code module there is no code page
+    I::ShowAs(I::SHOW_CODE, "");
     EXPECT_EQ(shownFile(), "info.html");
 }
 

@@ -22,8 +22,8 @@ class NameEntry : public ExerciseTest {
     void SetUp() override {
         asksForName = true;
         ExerciseTest::SetUp();
-        Geheim::send = [this](const std::string& server, const std::string& path,
-                              const std::string& line) {
+        Geheim::Senden = [this](const std::string& server, const std::string& path,
+                                const std::string& line) {
             reported.push_back(path + line);
             return 0;
         };

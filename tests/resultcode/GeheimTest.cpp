@@ -28,7 +28,9 @@ class ResultCode : public FreshProgramTest {
         SetCurrentLanguage(Language[1]);
         ChromaTyp::StartUp();
         Geheim::today = [this] { return today; };
-        Geheim::send = [](const std::string&, const std::string&, const std::string&) { return 0; };
+        Geheim::Senden = [](const std::string&, const std::string&, const std::string&) {
+            return 0;
+        };
         Runtime::random = &dice;
     }
     void TearDown() override {
@@ -280,8 +282,8 @@ TEST_F(ResultCode, ServerLinesOtherThanResultsGiveNoAnalysis) {
 TEST_F(ResultCode, CryptCodeReportsFirstAndShowsTheCodeOnlyWhenThatFailed) {
     std::vector<std::string> sent;
     int answer = 1;
-    Geheim::send = [&](const std::string& server, const std::string& path,
-                       const std::string& line) {
+    Geheim::Senden = [&](const std::string& server, const std::string& path,
+                         const std::string& line) {
         EXPECT_EQ(server, CodeServerName);
         EXPECT_EQ(path, "/code/code.php?code=");
         sent.push_back(line);

@@ -14,6 +14,7 @@
 #include "app/Programm.h"
 #include "data/Daten.h"
 #include "dialogs/InfoFenster.h"
+#include "dialogs/InputFenster.h"
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
 #include "lessons/LektionsDatei.h"
@@ -22,7 +23,11 @@
 #include "platform/Events.h"
 #include "platform/QtPlatform.h"
 #include "platform/Ui.h"
+#include "platform/net/SocketNetClient.h"
 #include "platform/qt/QtCanvas.h"
+#include "resultcode/CodeServer.h"
+#include "resultcode/Geheim.h"
+#include "settings/IniClass.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -251,6 +256,50 @@ void manualPictures(const std::string& folder) {
         menu(MDI::MENU_PAUSE);
     }
 }
+
+// The code page for typed codes and for server lines, in German and English:
+// exerciseshots DIR code HOST:PORT (a result server holding a few lines).
+void codePictures(const std::string& folder, const std::string& server) {
+    IniClass::Schreiben("", "Allgemein", "CodeServer", server);
+    IniClass::Schreiben("", "Allgemein", "User", "Greta");
+    // A passed examination reports its line: the result page says it was sent.
+    LadeLektion(5, 0);
+    menu(MDI::MENU_SINGLE);
+    menu(MDI::MENU_COMPETITION);
+    ticks(6500);
+    for (int i = 0; i < 400 && Spiel::SpielMode != 0; ++i) {
+        answer(true);
+        ticks(200);
+    }
+    ticks(50);
+    saveInfoWindow(folder, "result-sent-german");
+    closeInfoWindow();
+    Geheim::LadeCodeServerListe(CodeServerAdresse());
+    auto typeCode = [](const std::string& code) {
+        InputFenster::ShowAs(InputFenster::MODE_CODE);
+        Ui::gui->setText(InputFenster::TextFeld, code);
+        InputFenster::Event(InputFenster::Button[InputFenster::BUT_OK]);
+        ticks(50);
+    };
+    const std::string valid = Geheim::group(Geheim::handCode("Lotte", "A", 3, 47, 127, 1, 2, 1));
+    std::string broken = valid;
+    broken.back() = broken.back() == 'A' ? 'B' : 'A';
+    for (int sprache : {1, 0}) {
+        std::string language = sprache == 1 ? "german" : "english";
+        MDI::SwitchSprache(sprache);
+        typeCode(valid);
+        saveInfoWindow(folder, "code-typed-valid-" + language);
+        closeInfoWindow();
+        typeCode(broken);
+        saveInfoWindow(folder, "code-typed-invalid-" + language);
+        // Back to the older server line, forward to the newest.
+        InfoFenster::Event(InfoFenster::Button[InfoFenster::BUT_BACK]);
+        InfoFenster::Event(InfoFenster::Button[InfoFenster::BUT_FORWARD]);
+        ticks(50);
+        saveInfoWindow(folder, "code-server-line-" + language);
+        closeInfoWindow();
+    }
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -269,6 +318,12 @@ int main(int argc, char** argv) {
     ticks(600);
     if (argc > 2 && std::string(argv[2]) == "gadgets") {
         gadgetGallery(folder);
+        std::filesystem::remove_all(data);
+        return 0;
+    }
+    if (argc > 3 && std::string(argv[2]) == "code") {
+        SocketNetClient::install();
+        codePictures(folder, argv[3]);
         std::filesystem::remove_all(data);
         return 0;
     }
