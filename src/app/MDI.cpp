@@ -5,6 +5,7 @@
 
 #include "app/Programm.h"
 #include "dialogs/InfoFenster.h"
+#include "dialogs/LektionenAssistent.h"
 #include "dialogs/LektionenBrowser.h"
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
@@ -199,7 +200,7 @@ void MDI::MenuAction(int tag) {
             SwitchSomeMenus({MENU_OPEN, 0}, {0});
             Spiel::SpielMode = 0;
             Spiel::AktivInstrument = 0;
-            notYet("the lesson wizard");
+            LektionenAssistent::ShowAs(0, "");
             SoundTyp::ResetListe();
             Spiel::SpielerZeit = 0;
             break;

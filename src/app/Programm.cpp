@@ -10,6 +10,7 @@
 #include "data/Daten.h"
 #include "data/ZipArchive.h"
 #include "dialogs/InfoFenster.h"
+#include "dialogs/LektionenAssistent.h"
 #include "dialogs/LektionenBrowser.h"
 #include "exercise/Bewertung.h"
 #include "exercise/Spiel.h"
@@ -161,6 +162,7 @@ void Programm::SetzeStartwerte() {
     DigitalAnzeige::Reset();
     Lektion::Reset();
     LektionenBrowser::Reset();
+    LektionenAssistent::Reset();
     ResetBewertung();
     InfoFenster::Reset();
     dialogs().clear();
@@ -196,6 +198,7 @@ void Programm::StartUp(Gui& gui) {
     MDI::FormLoad();
     InfoFenster::FormLoad();
     LektionenBrowser::FormLoad();
+    LektionenAssistent::FormLoad();
     SpielFenster::CreateIt(10, 10);
     gui.startTicks(60);
     LadeLektion(1, 0);
@@ -222,7 +225,9 @@ void Programm::HandleEvent(const Event& event) {
             break;
         case EventId::MouseDown:
             MouseDown(event.data);
-            if (event.source && event.source->gadgetClass() == GadgetClass::Panel)
+            if (event.source && (event.source->gadgetClass() == GadgetClass::Panel ||
+                                 (event.source->gadgetClass() == GadgetClass::Canvas &&
+                                  event.source != MDI::Canvas)))
                 GibAnDialog(FensterVon(event.source), event.source);
             break;
         case EventId::MouseUp:

@@ -32,6 +32,7 @@ int64_t Spiel::NaechsteMidiAbfrage = 0;
 void (*Spiel::PruefungBeendet)() = nullptr;
 void (*Spiel::MidiFuerDialog)() = nullptr;
 Gadget** Spiel::DialogMitMidi = nullptr;
+void (*Spiel::DialogZeichnen)() = nullptr;
 
 void Spiel::Reset() {
     SpielMode = 0;
@@ -46,6 +47,7 @@ void Spiel::Reset() {
     PruefungBeendet = nullptr;
     MidiFuerDialog = nullptr;
     DialogMitMidi = nullptr;
+    DialogZeichnen = nullptr;
 }
 
 namespace {
@@ -200,6 +202,7 @@ void TimerTickt() {
         SpielFenster::CheckMaus();
     }
     Malen();
+    if (S::DialogZeichnen) S::DialogZeichnen();
 }
 
 void Malen() {

@@ -28,6 +28,8 @@ struct Spiel {
     // The settings dialog takes MIDI input while its window holds the focus.
     static Gadget** DialogMitMidi;
     static void (*MidiFuerDialog)();
+    // A dialog that draws its own canvas on every tick (the lesson wizard installs it).
+    static void (*DialogZeichnen)();
 
     static void Reset();
 };
