@@ -144,7 +144,7 @@ void A::FormLoad() {
     WahlKlavier = LadeBild("Tastatur4.png");
     if (!Ui::gui) return;
     Gui& g = *Ui::gui;
-    Window = g.createWindow("{{Create lesson}}", 0, 0, 800, 440, Ui::mainWindow,
+    Window = g.createWindow("{{Create lesson}}", 0, 0, 800, 440, nullptr,
                             WindowStyle::TitleBar | WindowStyle::ToolWindow | WindowStyle::Hidden);
     g.setBackground(Window, 155, 155, 155);
     Canvas = g.createCanvas(3, 3, 790, 380, Window);
