@@ -662,7 +662,11 @@ void A::ShowAssistent(::Canvas& canvas) {
 }
 
 void A::Zeichnen() {
-    if (!Ui::gui || !Window || Ui::activeWindow() != Window) return;
+    if (Ui::gui && Window && Ui::activeWindow() == Window) MaleCanvas();
+}
+
+void A::MaleCanvas() {
+    if (!Ui::gui || !Canvas) return;
     ::Canvas* canvas = Ui::gui->canvasOf(Canvas);
     if (!canvas) return;
     canvas->setAlpha(1.0f);

@@ -75,6 +75,8 @@ struct LektionenAssistent {
     static int KindOfStep(int step);
     // Draws the wizard's canvas while its window is active (the tick calls it).
     static void Zeichnen();
+    // Clears the canvas, draws the step text and ShowAssistent, and shows the frame.
+    static void MaleCanvas();
 
     static void Reset();
 };
