@@ -695,7 +695,9 @@ void A::Speichern() {
     const int eigene = ersteFreieLektion(ownBookFile());
     if (eigene == 0) {
         // The learner's book is full: nothing is overwritten, and the last page says so.
-        Meldung = "{{My lessons is full}}";
+        Meldung =
+            "{{My lessons holds 99 lessons. The new lesson was not saved. Delete an old lesson "
+            "first.}}";
         std::cout << "wizard: " << ownBookFile() << " holds 99 lessons; the lesson was not saved"
                   << std::endl;
         return;

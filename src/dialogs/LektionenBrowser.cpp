@@ -238,6 +238,8 @@ std::vector<BrowserEintrag> LektionenBrowser::BuchListe() {
     std::vector<BrowserEintrag> liste;
     for (const LektionsBuch& buch : LektionsBuch::Alle())
         liste.push_back({"• " + buch.Name, buch.Nummer});
+    const LektionsBuch eigenes = LektionsBuch::EigenesBuch();  // listed after the shipped ones
+    liste.push_back({"• " + eigenes.Name, eigenes.Nummer});
     return liste;
 }
 

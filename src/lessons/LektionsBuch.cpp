@@ -23,8 +23,7 @@ std::string LektionsBuch::Quelle() const {
     return Eigenes ? ownBookFile() : DatenPfad + Datei;
 }
 
-namespace {
-LektionsBuch ownBook() {
+LektionsBuch LektionsBuch::EigenesBuch() {
     LektionsBuch buch;
     buch.Nummer = kEigenesBuch;
     buch.Sektion = "DE " + std::to_string(kEigenesBuch);
@@ -36,10 +35,9 @@ LektionsBuch ownBook() {
     buch.Eigenes = true;
     return buch;
 }
-}  // namespace
 
 std::optional<LektionsBuch> LektionsBuch::AusSektion(const std::string& sektion) {
-    if (sektion == "DE " + std::to_string(kEigenesBuch)) return ownBook();
+    if (sektion == "DE " + std::to_string(kEigenesBuch)) return EigenesBuch();
     auto lies = [&](const char* key) { return IniClass::Lesen(bookFile(), sektion, key); };
     LektionsBuch buch;
     buch.Name = lies("Name");
@@ -63,7 +61,6 @@ std::vector<LektionsBuch> LektionsBuch::Alle() {
     std::vector<LektionsBuch> buecher;
     for (int nummer = 1; nummer <= kLetztesBuch; ++nummer)
         if (auto buch = Lies(nummer)) buecher.push_back(*buch);
-    buecher.push_back(ownBook());
     return buecher;
 }
 

@@ -22,7 +22,9 @@ struct LektionsBuch {
     // The book of a section; none when the section has no name.
     static std::optional<LektionsBuch> AusSektion(const std::string& sektion);
     static std::optional<LektionsBuch> Lies(int nummer);
-    // Every book from 1 to 99 that has a name, in order, then the learner's own book.
+    // The learner's own book, section "DE 100", whether or not its file exists yet.
+    static LektionsBuch EigenesBuch();
+    // Every book from 1 to 99 that has a name, in order.
     static std::vector<LektionsBuch> Alle();
     // The book named by the setting "Buch"; none while no book was chosen.
     static std::optional<LektionsBuch> Aktuelles();

@@ -552,7 +552,9 @@ TEST_F(WizardLogicTest, FullOwnBookSaysSoAndKeepsLesson99) {
     A::Speichern();
     EXPECT_EQ(IniClass::Lesen(ownBookFile(), "Lesen 99", "Name"), "Mine 99");
     EXPECT_EQ(IniClass::Lesen(lessonFile(), "Lesen 4", "Name"), "");
-    EXPECT_EQ(A::Meldung, "{{My lessons is full}}");
+    EXPECT_EQ(A::Meldung,
+              "{{My lessons holds 99 lessons. The new lesson was not saved. Delete an old lesson "
+              "first.}}");
     A::AssiStep = 40;
     A::AssiLektion();
     EXPECT_NE(A::SchrittText().find("Eigene Übungen"), std::string::npos) << A::SchrittText();
