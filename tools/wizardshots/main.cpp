@@ -13,7 +13,9 @@
 #include "app/MDI.h"
 #include "app/Programm.h"
 #include "dialogs/LektionenAssistent.h"
+#include "dialogs/LektionenBrowser.h"
 #include "input/Maus.h"
+#include "lessons/LektionsBuch.h"
 #include "notation/TextTyp.h"
 #include "platform/QtPlatform.h"
 #include "platform/Ui.h"
@@ -27,6 +29,34 @@ QWidget* windowTitled(const std::string& title) {
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (widget->isVisible() && widget->windowTitle().toStdString() == title) return widget;
     return nullptr;
+}
+
+void grab(Gadget* window, const std::string& name) {
+    QApplication::processEvents();
+    QWidget* widget = windowTitled(Ui::gui->translate(Ui::gui->text(window)));
+    const std::string file = folder + "/" + name + ".png";
+    if (widget && widget->grab().toImage().save(QString::fromStdString(file))) {
+        std::printf("wrote %s\n", file.c_str());
+    } else {
+        std::printf("cannot write %s\n", file.c_str());
+        ++failures;
+    }
+}
+
+// The lesson browser on the learner's own book, with the lesson just made.
+void shootOwnBook(const std::string& sprache) {
+    using B = LektionenBrowser;
+    Programm::HandleEvent({EventId::MenuAction, nullptr, MDI::MENU_CHANGE});
+    for (int i = 0; i < Ui::gui->itemCount(B::ListBox); ++i)
+        if (Ui::gui->itemData(B::ListBox, i) == std::to_string(kEigenesBuch)) {
+            Ui::gui->setValue(B::ListBox, i);
+            B::Event(B::ListBox);
+        }
+    grab(B::Window, sprache + "_6_books");
+    B::Event(B::Button[B::BUT_OK]);
+    grab(B::Window, sprache + "_7_own_lessons");
+    Ui::gui->setEnabled(MDI::Window, true);
+    Ui::gui->setVisible(B::Window, false);
 }
 
 // Draws the canvas until the text's cross-fade has run, then saves the window.
@@ -101,7 +131,10 @@ void shootLanguage(const std::string& sprache) {
     cont();
     save(sprache + "_5_last");
     A::Event(A::Button[A::BUT_OK]);
+    Ui::gui->setEnabled(MDI::Window, true);
+    Ui::gui->setVisible(A::Window, false);
     QApplication::processEvents();
+    shootOwnBook(sprache);
 }
 }  // namespace
 
