@@ -20,6 +20,7 @@
 #include "notation/Note.h"
 #include "notation/NotenFenster.h"
 #include "notation/TextTyp.h"
+#include "platform/RecordingCanvas.h"
 #include "settings/IniClass.h"
 #include "support/TestSupport.h"
 
@@ -433,6 +434,49 @@ TEST_F(WizardLogicTest, MidiKeyTogglesTheKeyOfTheStep) {
     A::AssiStep = 22;
     A::MidiTaste(61);
     EXPECT_EQ(A::AssiKlavier[13], 1) << "outside a keyboard step a key changes nothing";
+}
+
+TEST_F(WizardLogicTest, KeyboardStepDrawsTheKeyStates) {
+    A::WahlKlavier = LadeBild("Tastatur4.png");
+    ASSERT_TRUE(A::WahlKlavier);
+    choose(0, 0, 0, 0, 1);
+    enter(14);
+    A::AssiKlavier[12] = 2;  // middle C chosen; D (14) offered; C sharp (13) not offered
+    RecordingCanvas canvas(790, 380);
+    A::ShowAssistent(canvas);
+    struct Row {
+        float x, y;
+        int r, g, b;
+        const char* what;
+    };
+    const Row rows[] = {
+        {120 + 147 + 10 - 5, 300, 111, 222, 111, "the chosen middle C: green, low"},
+        {120 + 147 + 19 - 5, 240, 111, 111, 111, "C sharp not offered: grey, high"},
+        {120 + 147 + 31 - 5, 300, 222, 111, 111, "D offered: red"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        bool found = false;
+        for (const DrawCall& call : canvas.calls)
+            if (call.kind == DrawCall::Rect && call.x == row.x && call.y == row.y) {
+                found = true;
+                EXPECT_EQ(call.width, 10);
+                EXPECT_EQ(call.height, 40);
+                EXPECT_EQ(call.state.colour.r, row.r);
+                EXPECT_EQ(call.state.colour.g, row.g);
+                EXPECT_EQ(call.state.colour.b, row.b);
+            }
+        EXPECT_TRUE(found);
+    }
+    int bars = 0, keyboards = 0, dots = 0;
+    for (const DrawCall& call : canvas.calls) {
+        bars += call.kind == DrawCall::Rect;
+        keyboards += call.kind == DrawCall::Image && call.x == 10 && call.y == 150;
+        dots += call.kind == DrawCall::Oval && call.x == 272 && call.y == 212;
+    }
+    EXPECT_EQ(bars, 49);
+    EXPECT_EQ(keyboards, 1);
+    EXPECT_EQ(dots, 1) << "the dot above the treble middle C";
 }
 
 // ---- Preview and two hands ---------------------------------------------------------
