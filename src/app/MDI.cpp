@@ -6,6 +6,7 @@
 #include "app/Programm.h"
 #include "dialogs/InfoFenster.h"
 #include "dialogs/InputFenster.h"
+#include "dialogs/LektionenAssistent.h"
 #include "dialogs/LektionenBrowser.h"
 #include "dialogs/Parameter.h"
 #include "dialogs/QuestionFenster.h"
@@ -202,7 +203,7 @@ void MDI::MenuAction(int tag) {
             SwitchSomeMenus({MENU_OPEN, 0}, {0});
             Spiel::SpielMode = 0;
             Spiel::AktivInstrument = 0;
-            notYet("the lesson wizard");
+            LektionenAssistent::ShowAs(0, "");
             SoundTyp::ResetListe();
             Spiel::SpielerZeit = 0;
             break;

@@ -14,6 +14,7 @@
 #include "dialogs/Dialog.h"
 #include "dialogs/InfoFenster.h"
 #include "dialogs/InputFenster.h"
+#include "dialogs/LektionenAssistent.h"
 #include "dialogs/LektionenBrowser.h"
 #include "dialogs/Parameter.h"
 #include "dialogs/QuestionFenster.h"
@@ -195,6 +196,7 @@ void Programm::SetzeStartwerte() {
     Lektion::Reset();
     Worte::Reset();
     LektionenBrowser::Reset();
+    LektionenAssistent::Reset();
     ResetBewertung();
     InfoFenster::Reset();
     InputFenster::Reset();
@@ -249,6 +251,7 @@ void Programm::StartUp(Gui& gui) {
     InfoFenster::FormLoad();
     LektionenBrowser::FormLoad();
     VerbindeErgebnisCode();
+    LektionenAssistent::FormLoad();
     SpielFenster::CreateIt(10, 10);
     gui.startTicks(60);
     WechsleLektion(1, 0);
@@ -277,7 +280,9 @@ void Programm::HandleEvent(const Event& event) {
             break;
         case EventId::MouseDown:
             MouseDown(event.data);
-            if (event.source && event.source->gadgetClass() == GadgetClass::Panel)
+            if (event.source && (event.source->gadgetClass() == GadgetClass::Panel ||
+                                 (event.source->gadgetClass() == GadgetClass::Canvas &&
+                                  event.source != MDI::Canvas)))
                 GibAnDialog(FensterVon(event.source), event.source);
             break;
         case EventId::MouseUp:

@@ -191,11 +191,11 @@ bool placeholderValue(int platzhalter, const std::string& sektion, std::string& 
             wert = htmlText(lessonValue(sektion, "Beschreibung"));
             return true;
         case 3:
-            wert = htmlText(IniClass::Lesen(bookFile(), sektion, "Name"));
+        case 4: {
+            std::optional<LektionsBuch> buch = LektionsBuch::AusSektion(sektion);
+            wert = !buch ? "" : htmlText(platzhalter == 3 ? buch->Name : buch->Beschreibung);
             return true;
-        case 4:
-            wert = htmlText(IniClass::Lesen(bookFile(), sektion, "Beschreibung"));
-            return true;
+        }
         case 10:
         case 11:
         case 12:
@@ -238,6 +238,8 @@ std::vector<BrowserEintrag> LektionenBrowser::BuchListe() {
     std::vector<BrowserEintrag> liste;
     for (const LektionsBuch& buch : LektionsBuch::Alle())
         liste.push_back({"• " + buch.Name, buch.Nummer});
+    const LektionsBuch eigenes = LektionsBuch::EigenesBuch();  // listed after the shipped ones
+    liste.push_back({"• " + eigenes.Name, eigenes.Nummer});
     return liste;
 }
 
@@ -294,7 +296,8 @@ int LektionenBrowser::GueltigesBuch() {
     if (sektion.empty()) return 0;
     std::optional<LektionsBuch> buch = LektionsBuch::Aktuelles();
     if (!buch || buch->Nummer < 1) return 0;
-    if (buch->Datei.empty() || !Files::exists(DatenPfad + buch->Datei)) {
+    if (buch->Eigenes) return buch->Nummer;  // an own book not yet written has no lessons
+    if (buch->Datei.empty() || !Files::exists(buch->Quelle())) {
         std::cout << "browser: the lesson file of " << sektion << " is missing" << std::endl;
         return 0;
     }
@@ -305,7 +308,8 @@ bool LektionenBrowser::WechsleBuch(int nummer) {
     std::optional<LektionsBuch> buch = LektionsBuch::Lies(nummer);
     if (!buch || buch->Datei.empty()) return false;
     dropWorkingCopyCache();
-    if (!Files::copy(DatenPfad + buch->Datei, lessonFile())) {
+    if (buch->Eigenes && !Files::exists(buch->Quelle())) Files::writeBytes(buch->Quelle(), "");
+    if (!Files::copy(buch->Quelle(), lessonFile())) {
         std::cout << "browser: cannot copy " << buch->Datei << "; the lessons stay as they were"
                   << std::endl;
         return false;

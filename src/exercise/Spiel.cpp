@@ -185,6 +185,7 @@ void TimerTickt() {
         SpielFenster::CheckMaus();
     }
     Malen();
+    if (S::DialogZeichnen) S::DialogZeichnen();
 }
 
 FrameRecorder& Bildfolge() {

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "data/Daten.h"
+#include "i18n/Sprache.h"
 #include "settings/ApiClass.h"
 #include "settings/IniClass.h"
 
@@ -14,7 +15,29 @@ std::string bookFile() {
     return DatenPfad + "Buch.ini";
 }
 
+std::string ownBookFile() {
+    return AppPfad + "EigeneLektionen.ini";
+}
+
+std::string LektionsBuch::Quelle() const {
+    return Eigenes ? ownBookFile() : DatenPfad + Datei;
+}
+
+LektionsBuch LektionsBuch::EigenesBuch() {
+    LektionsBuch buch;
+    buch.Nummer = kEigenesBuch;
+    buch.Sektion = "DE " + std::to_string(kEigenesBuch);
+    buch.Kurz = "U";
+    buch.Name = Lokalisiere("{{My lessons}}");
+    buch.Beschreibung = Lokalisiere("{{The lessons you made with the lesson wizard.}}");
+    buch.Datei = "EigeneLektionen.ini";
+    buch.Level = "1,2,3,4,5";
+    buch.Eigenes = true;
+    return buch;
+}
+
 std::optional<LektionsBuch> LektionsBuch::AusSektion(const std::string& sektion) {
+    if (sektion == "DE " + std::to_string(kEigenesBuch)) return EigenesBuch();
     auto lies = [&](const char* key) { return IniClass::Lesen(bookFile(), sektion, key); };
     LektionsBuch buch;
     buch.Name = lies("Name");

@@ -102,7 +102,11 @@ void LadeLektion(int nummer, int wahl) {
 }
 
 void SaveLektion(int nummer, const LektionsEntwurf& entwurf) {
-    const std::string datei = lessonFile(), sektion = lessonSection(nummer);
+    SaveLektionIn(lessonFile(), nummer, entwurf);
+}
+
+void SaveLektionIn(const std::string& datei, int nummer, const LektionsEntwurf& entwurf) {
+    const std::string sektion = lessonSection(nummer);
     auto schreibe = [&](const char* key, const std::string& wert) {
         IniClass::Schreiben(datei, sektion, key, wert);
     };

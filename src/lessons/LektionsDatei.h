@@ -29,6 +29,8 @@ struct LektionsEntwurf {
 void LadeLektion(int nummer, int wahl);
 // Writes a new lesson into section "Lesen <nummer>" of the working copy.
 void SaveLektion(int nummer, const LektionsEntwurf& entwurf);
+// The same into section "Lesen <nummer>" of another lesson file.
+void SaveLektionIn(const std::string& datei, int nummer, const LektionsEntwurf& entwurf);
 // The first lesson number from 1 to 99 whose section has no name; 99 when all have one.
 int FindeFreiINILektion();
 

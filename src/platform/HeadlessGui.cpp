@@ -401,6 +401,15 @@ bool HeadlessGui::pressPanel(Gadget* panel, int x, int y) {
     return true;
 }
 
+bool HeadlessGui::pressCanvas(Gadget* canvas, int x, int y) {
+    if (!isReachable(canvas) || canvas->gadgetClass() != GadgetClass::Canvas) return false;
+    focus = canvas;
+    postEvent({EventId::MouseMove, canvas, 0, x, y});
+    postEvent({EventId::MouseDown, canvas, 1, x, y});
+    postEvent({EventId::MouseUp, canvas, 1, x, y});
+    return true;
+}
+
 bool HeadlessGui::clickCloseBox(Gadget* window) {
     if (!window || window->gadgetClass() != GadgetClass::Window || !record(window)->visible)
         return false;

@@ -98,6 +98,8 @@ class HeadlessGui : public Gui {
     bool slide(Gadget* gadget, int value);  // slider or stepper, kept inside its range
     bool clickIcon(Gadget* toolbar, int index);
     bool pressPanel(Gadget* panel, int x, int y);
+    // Moves the pointer over a canvas, then presses and lets go there.
+    bool pressCanvas(Gadget* canvas, int x, int y);
     bool clickCloseBox(Gadget* window);
     // Shown: visible, and every parent too.
     bool isShown(Gadget* gadget);

@@ -13,6 +13,7 @@ int Spiel::Punkte = 0;
 std::array<std::string, 3> Spiel::DigitalText;
 int64_t Spiel::NaechsteMidiAbfrage = 0;
 void (*Spiel::PruefungBeendet)() = nullptr;
+void (*Spiel::DialogZeichnen)() = nullptr;
 void (*ZweiHandMenu)(int) = [](int) {};
 
 void Spiel::Reset() {
@@ -26,4 +27,5 @@ void Spiel::Reset() {
     DigitalText = {};
     NaechsteMidiAbfrage = 0;
     PruefungBeendet = nullptr;
+    DialogZeichnen = nullptr;
 }

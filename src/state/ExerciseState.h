@@ -31,6 +31,9 @@ struct Spiel {
     // Shows the result of an examination that has just ended (the information window
     // installs it); none: the exercise stops and keeps its points.
     static void (*PruefungBeendet)();
+    // Draws a dialog's own canvas after the frame, every tick (the wizard installs it and
+    // draws only while it is the active window).
+    static void (*DialogZeichnen)();
 
     static void Reset();
 };

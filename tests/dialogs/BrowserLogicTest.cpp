@@ -91,10 +91,12 @@ TEST(CircleOfFifths, ClickBoxesPickTheirKeys) {
 
 TEST_F(BrowserLogicTest, TheBookListHoldsEveryNamedBookOfTheArchive) {
     std::vector<BrowserEintrag> buecher = B::BuchListe();
-    ASSERT_EQ(buecher.size(), 4u);
+    ASSERT_EQ(buecher.size(), 5u);
     EXPECT_EQ(buecher[0], (BrowserEintrag{"• Violinschlüssel", 1}));
     EXPECT_EQ(buecher[1], (BrowserEintrag{"• Bassschlüssel", 2}));
-    EXPECT_EQ(numbers(buecher), (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(buecher[4], (BrowserEintrag{"• " + Lokalisiere("{{My lessons}}"), 100}))
+        << "the learner's own book comes last";
+    EXPECT_EQ(numbers(buecher), (std::vector<int>{1, 2, 3, 4, 100}));
 }
 
 TEST_F(BrowserLogicTest, LevelFiltersListNeighbouringLevels) {

@@ -60,8 +60,9 @@ TEST_F(BrowserTest, WithoutABookSelectExerciseShowsTheBookList) {
     EXPECT_FALSE(gui.record(MDI::Window)->enabled) << "the browser is modal";
     EXPECT_EQ(B::ShowMode, B::SHOW_BUECHER);
     EXPECT_EQ(gui.text(B::UberGadget), "{{EXERCISE BOOKS}}");
-    EXPECT_EQ(gui.itemCount(B::ListBox), 4);
+    EXPECT_EQ(gui.itemCount(B::ListBox), 5) << "four shipped books and the learner's own";
     EXPECT_EQ(gui.itemText(B::ListBox, 1), "• Bassschlüssel");
+    EXPECT_EQ(gui.itemText(B::ListBox, 4), "• Eigene Übungen");
     EXPECT_FALSE(gui.isShown(B::Panel)) << "no level filter for books";
     EXPECT_FALSE(gui.isShown(B::SystemPanel));
     EXPECT_EQ(selected(), 1);
