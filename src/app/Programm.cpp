@@ -11,12 +11,13 @@
 #include "data/ZipArchive.h"
 #include "dialogs/Dialog.h"
 #include "dialogs/InfoFenster.h"
-#include "dialogs/LektionenBrowser.h"
 #include "dialogs/InputFenster.h"
+#include "dialogs/LektionenBrowser.h"
 #include "dialogs/QuestionFenster.h"
 #include "exercise/Bewertung.h"
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
+#include "history/Verlauf.h"
 #include "i18n/Sprache.h"
 #include "input/KlavierTyp.h"
 #include "input/Maus.h"
@@ -173,6 +174,7 @@ void Programm::SetzeStartwerte() {
     InputFenster::Reset();
     QuestionFenster::Reset();
     Geheim::Reset();
+    Verlauf::Reset();
     dialogs().clear();
     ResetDialoge();
     ungeseheneDruecke = aufgeschobeneLoslasse = 0;
