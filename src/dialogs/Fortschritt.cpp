@@ -184,9 +184,15 @@ void zeichneZeile(PixelCanvas& gross, const NotenZeile& zeile, int y) {
         const Colour farbe = FarbeFuerTreffer(prozent);
         gross.setBlend(Blend::Alpha);
         gross.setColour(farbe.r, farbe.g, farbe.b);
-        gross.setAlpha(0.5f);
-        const float breite = kNotenAbstand * 0.75f;  // a compact quarter's step
-        gross.rect(mitte - breite / 2 + 2, top, breite - 4, unter - top - 6);
+        gross.setAlpha(0.45f);
+        // As wide as the step between two notes, so that the columns touch.
+        const float breite =
+            row->Liste.size() > 1
+                ? row->Liste.back()->X / static_cast<float>(zeile.noten.size() - 1) -
+                      row->Liste.front()->X / static_cast<float>(zeile.noten.size() - 1)
+                : kNotenAbstand * 0.75f;
+        gross.rect(std::floor(mitte - breite / 2) + 1, top, std::floor(breite) - 1,
+                   unter - top - 6);
         const Colour schwarz = {20, 20, 20};
         schreibeText(gross, prozent < 0 ? "-" : std::to_string(prozent) + "%", mitte, unter + 4, 26,
                      schwarz, true);
