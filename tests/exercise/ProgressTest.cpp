@@ -12,6 +12,7 @@
 #include "exercise/ExerciseFixture.h"
 #include "history/Verlauf.h"
 #include "music/ChromaTyp.h"
+#include "platform/Image.h"
 
 namespace {
 
@@ -121,6 +122,32 @@ TEST_F(ProgressPage, TwoWeeksOfPracticeGiveTheirColoursAndWeeklyPoints) {
     for (int w = 0; w < kFortschrittWochen - 2; ++w) EXPECT_EQ(d.Wochen[w].Gefragt, 0) << w;
 }
 
+// Pixels of the notes picture in the colour of an accuracy laid over the staff's paper.
+int pixelsTintedFor(const Image& picture, int percent) {
+    const Colour tint = FarbeFuerTreffer(percent), paper = {255, 245, 235};
+    auto mix = [](int t, int p) { return 0.45 * t + 0.55 * p; };
+    int count = 0;
+    const auto& px = picture.rgba();
+    for (size_t i = 0; i + 3 < px.size(); i += 4)
+        if (std::abs(px[i] - mix(tint.r, paper.r)) < 8 &&
+            std::abs(px[i + 1] - mix(tint.g, paper.g)) < 8 &&
+            std::abs(px[i + 2] - mix(tint.b, paper.b)) < 8)
+            ++count;
+    return count;
+}
+
+TEST_F(ProgressPage, ThePictureShowsEachNoteInTheColourOfItsAccuracy) {
+    practiseTwoWeeks();
+    menu(MDI::MENU_FORTSCHRITT);
+    auto picture = Image::fromPng(readFile(AppPfad + "FortschrittNoten.png"), "notes");
+    ASSERT_TRUE(picture);
+    const int b4Percent = Treffer(b4.asked, b4.right);
+    ASSERT_NE(FarbeFuerTreffer(b4Percent), FarbeFuerTreffer(100));
+    EXPECT_GT(pixelsTintedFor(*picture, 100), 500) << "A4's column is green";
+    EXPECT_GT(pixelsTintedFor(*picture, b4Percent), 500) << "B4's column, " << b4Percent << "%";
+    EXPECT_LT(pixelsTintedFor(*picture, 20), 50) << "no note below half is shown";
+}
+
 TEST_F(ProgressPage, OpensFromTheMenuInBothLanguagesWithItsPictures) {
     practiseTwoWeeks();
     for (int sprache : {1, 0}) {
@@ -181,6 +208,7 @@ TEST_F(ProgressPage, AFinishedExaminationIsRemembered) {
     EXPECT_EQ(exams[0].Lektion, 1);
     EXPECT_EQ(exams[0].Gespielt, 3);
     EXPECT_EQ(exams[0].Fehler, 0);
+    EXPECT_EQ(exams[0].Methode, 1) << "single notes";
     EXPECT_GT(exams[0].Bewertung, 100) << "all right, quickly";
     auto answers = Verlauf::Antworten("Mia");
     ASSERT_EQ(answers.size(), 3u);
