@@ -18,6 +18,9 @@ using Eintrag = std::variant<AntwortEintrag, PruefungsEintrag>;
 
 // A batch is written at least this often, so a killed program loses at most this much.
 constexpr auto kBatchAbstand = std::chrono::milliseconds(250);
+// A batch the file is too busy for is tried this many times more (each waits up to two
+// seconds for the file) before it is given up.
+constexpr int kVersuche = 2;
 
 const char* const kSchema =
     "PRAGMA journal_mode=WAL;"
@@ -127,6 +130,7 @@ struct Schreiber {
     std::condition_variable wach, fertig;
     std::deque<Eintrag> warteschlange;
     std::thread thread;
+    int versuche = 0;  // of the batch at the front, while the file is busy
     bool laeuft = false, halt = false, eilig = false, kaputt = false, gemeldet = false,
          schreibt = false;
 
@@ -147,8 +151,10 @@ struct Schreiber {
             batch.swap(warteschlange);
             schreibt = true;
             lock.unlock();
-            if (db && !batch.empty()) schreibeBatch(db, batch);
+            const bool fertigGeschrieben = !db || batch.empty() || schreibeBatch(db, batch);
             lock.lock();
+            if (!fertigGeschrieben)
+                warteschlange.insert(warteschlange.begin(), batch.begin(), batch.end());
             schreibt = false;
             fertig.notify_all();
             if (halt && warteschlange.empty()) break;
@@ -157,7 +163,9 @@ struct Schreiber {
         sqlite3_close(db);
     }
 
-    void schreibeBatch(sqlite3* db, const std::deque<Eintrag>& batch) {
+    // False when the file was busy (another program holds it) and the batch may be tried
+    // again; anything else that fails drops the batch, said once.
+    bool schreibeBatch(sqlite3* db, const std::deque<Eintrag>& batch) {
         Statement antwort(db, "INSERT INTO antworten VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
         Statement pruefung(db, "INSERT INTO pruefungen VALUES(?,?,?,?,?,?,?,?,?,?,?)");
         bool gut = antwort.ok() && pruefung.ok() &&
@@ -165,12 +173,18 @@ struct Schreiber {
         for (const Eintrag& e : batch)
             if (gut) gut = schreibeEins(antwort, pruefung, e);
         if (gut) gut = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK;
-        if (gut) return;
+        if (gut) return true;
+        const int fehler = sqlite3_errcode(db);
+        const std::string text = sqlite3_errmsg(db);
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        const bool besetzt = fehler == SQLITE_BUSY || fehler == SQLITE_LOCKED;
+        if (besetzt && ++versuche <= kVersuche) return false;
+        versuche = 0;
         if (!gemeldet)
-            std::cout << "history: " << batch.size() << " answers not written ("
-                      << sqlite3_errmsg(db) << ")" << std::endl;
+            std::cout << "history: " << batch.size() << " answers not written (" << text << ")"
+                      << std::endl;
         gemeldet = true;
+        return true;
     }
 
     void stop() {

@@ -149,6 +149,39 @@ TEST_F(History, AKilledWriterLosesAtMostTheLastSecondAndLeavesASoundFile) {
     EXPECT_GE(lastWritten, killedAt - 1000) << "more than a second of answers lost";
 }
 
+TEST_F(History, AFileBusyForAWhileGetsItsAnswersWhenItIsFree) {
+    Verlauf::Merke(answer("Anna", 0));
+    Verlauf::Schreibe();
+    RawDatabase other(Verlauf::Datei);
+    ASSERT_EQ(sqlite3_exec(other.db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    ::testing::internal::CaptureStdout();
+    for (int i = 1; i <= 50; ++i) Verlauf::Merke(answer("Anna", i));
+    std::this_thread::sleep_for(std::chrono::milliseconds(2600));  // longer than one wait
+    sqlite3_exec(other.db, "COMMIT", nullptr, nullptr, nullptr);
+    Verlauf::Schreibe();
+    const std::string out = ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(Verlauf::Antworten("Anna").size(), 51u) << out;
+    EXPECT_EQ(out.find("history:"), std::string::npos) << out;
+}
+
+TEST_F(History, AFileLockedAtTheStartIsSaidAndPracticeGoesOn) {
+    RawDatabase other(Verlauf::Datei);
+    ASSERT_EQ(sqlite3_exec(other.db, "CREATE TABLE x(y); BEGIN EXCLUSIVE; INSERT INTO x VALUES(1)",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    ::testing::internal::CaptureStdout();
+    const int64_t start = steadyMs();
+    Verlauf::Merke(answer("Anna", 0));
+    EXPECT_LT(steadyMs() - start, 50) << "queuing never waits for the file";
+    Verlauf::Schreibe();
+    Verlauf::Merke(answer("Anna", 1));
+    Verlauf::Schreibe();
+    const std::string out = ::testing::internal::GetCapturedStdout();
+    EXPECT_FALSE(Verlauf::Verfuegbar());
+    EXPECT_NE(out.find("history:"), std::string::npos);
+    EXPECT_EQ(out.find("history:", out.find("history:") + 1), std::string::npos) << out;
+}
+
 struct BadFile {
     const char* what;
     void (*make)(const std::string& path);
