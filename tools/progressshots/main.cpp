@@ -99,7 +99,7 @@ void saveWholePage(const std::string& folder, const std::string& name) {
         auto* shown = widget->isVisible() ? widget->findChild<QTextBrowser*>() : nullptr;
         if (!shown) continue;
         QTextBrowser whole;
-        whole.resize(shown->width(), 1400);
+        whole.resize(shown->width(), 1800);
         whole.setSource(shown->source());
         whole.show();
         QApplication::processEvents();
