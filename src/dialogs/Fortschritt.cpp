@@ -14,6 +14,7 @@
 #include "notation/Note.h"
 #include "notation/NotenFenster.h"
 #include "platform/PixelCanvas.h"
+#include "settings/IniClass.h"
 
 namespace {
 constexpr int64_t kTag = 24LL * 3600 * 1000;
@@ -378,6 +379,12 @@ std::string isoZeit(int64_t ms) {
     return text;
 }
 
+// A book's name from the archive's book list; the stored key where it has none.
+std::string BuchName(const std::string& buch) {
+    const std::string name = IniClass::Lesen(DatenPfad + "Buch.ini", buch, "Name");
+    return name.empty() ? buch : name;
+}
+
 // The notes still to work on: the least accurate, then the slowest, of those asked.
 std::vector<NotenStand> schwaechste(const std::vector<NotenStand>& noten) {
     std::vector<NotenStand> gefragt;
@@ -488,7 +495,7 @@ void SchreibeFortschritt(const std::string& ordner, const std::string& user, boo
     const FortschrittsDaten d = WerteVerlaufAus(antworten, pruefungen, jetzt);
     std::vector<std::string> lektionsNamen;
     for (const auto& [key, liste] : d.Pruefungen)
-        lektionsNamen.push_back(liste.front().Buch + " · " + L("Lesson") + " " +
+        lektionsNamen.push_back(BuchName(liste.front().Buch) + " · " + L("Lesson") + " " +
                                 std::to_string(liste.front().Lektion));
 
     const bool notenBild =

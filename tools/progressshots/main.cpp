@@ -61,7 +61,7 @@ void fuelleMonat(const std::string& user) {
             AntwortEintrag a;
             a.Zeit = beginn + i * 4000;
             a.User = user;
-            a.Buch = "Violinschluessel";
+            a.Buch = "DE 1";
             a.Lektion = p.chroma > 100 ? 7 : p.chroma > 50 ? 5 : 3;
             a.System = p.chroma > 100 ? 2 : 1;
             a.Methode = 1 + static_cast<int>(zufall() % 2);
@@ -80,7 +80,7 @@ void fuelleMonat(const std::string& user) {
                 PruefungsEintrag e;
                 e.Zeit = beginn + 300000 + lektion * 1000;
                 e.User = user;
-                e.Buch = "Violinschluessel";
+                e.Buch = "DE 1";
                 e.Lektion = lektion;
                 e.Bewertung = static_cast<int>((lektion == 3 ? 120 : 95) - 60 * frueh) +
                               static_cast<int>(zufall() % 12);
