@@ -57,6 +57,7 @@ const MenuEntry kMenuEntries[] = {
     {MDI::MENU_PARA, MDI::MENU_OPTI, "{{Settings}}"},
     {MDI::MENU_INTERNET, MDI::MENU_OPTI, "Homepage Corvello"},
     {MDI::MENU_HELP, MDI::MENU_OPTI, "{{Help}}"},
+    {MDI::MENU_FORTSCHRITT, MDI::MENU_OPTI, "{{Progress}}"},
     {MDI::MENU_NAME, MDI::MENU_OPTI, "{{Input Name}}"},
     {MDI::MENU_CODE, MDI::MENU_OPTI, "{{Analyse Student Code}}"},
     {MDI::MENU_MAUSTEST, MDI::MENU_OPTI, "{{Mouse Test}}"},
@@ -252,6 +253,9 @@ void MDI::MenuAction(int tag) {
             break;
         case MENU_HELP:
             InfoFenster::ShowAs(InfoFenster::SHOW_ANLEITUNG, "anleitung");
+            break;
+        case MENU_FORTSCHRITT:
+            InfoFenster::ShowAs(InfoFenster::SHOW_FORTSCHRITT, "");
             break;
         case MENU_NAME:
             InputFenster::ShowAs(InputFenster::MODE_NAME);

@@ -18,7 +18,8 @@ struct MDI {
                          MENU_SINGLE = 20, MENU_FLOATING = 21, MENU_DICTATION = 22, MENU_WORDS = 23,
                          MENU_EXERCISE = 24, MENU_LEARN = 25, MENU_PRACTICE = 26,
                          MENU_COMPETITION = 27, MENU_INTERNET = 50, MENU_ABOUT = 51, MENU_HELP = 52,
-                         MENU_PARA = 54, MENU_NAME = 56, MENU_CODE = 57, MENU_MAUSTEST = 58;
+                         MENU_PARA = 54, MENU_NAME = 56, MENU_CODE = 57, MENU_MAUSTEST = 58,
+                         MENU_FORTSCHRITT = 59;
 
     static constexpr const char* TITLE = "LESMORA  V 0.49";
     static std::string HomePage;  // the maker's home page, opened by "Homepage Corvello"

@@ -21,6 +21,7 @@
 #include "exercise/Bewertung.h"
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
+#include "history/Verlauf.h"
 #include "i18n/Sprache.h"
 #include "input/KlavierTyp.h"
 #include "input/TastaturEingabe.h"
@@ -202,6 +203,7 @@ void Programm::SetzeStartwerte() {
     InputFenster::Reset();
     QuestionFenster::Reset();
     Geheim::Reset();
+    Verlauf::Reset();
     dialogs().clear();
     ResetDialoge();
     ungeseheneDruecke = aufgeschobeneLoslasse = 0;

@@ -7,15 +7,19 @@
 #include "data/Daten.h"
 #include "data/Files.h"
 #include "dialogs/Dialog.h"
+#include "dialogs/Fortschritt.h"
 #include "exercise/Bewertung.h"
 #include "exercise/Spiel.h"
+#include "history/Verlauf.h"
 #include "i18n/Sprache.h"
 #include "platform/Ui.h"
+#include "settings/IniClass.h"
 
 Gadget* InfoFenster::Window = nullptr;
 Gadget* InfoFenster::HtmlView = nullptr;
 std::array<Gadget*, 3> InfoFenster::Button{};
 int InfoFenster::WasIstZuSehen = 0;
+bool InfoFenster::LoeschenGefragt = false;
 void (*InfoFenster::HtmlAusCode)(int) = nullptr;
 
 namespace {
@@ -61,6 +65,25 @@ void NeueUebung() {
     Spiel::CountdownZeit = 1;
 }
 
+// The progress page of the learner of the name entry, written anew.
+void FortschrittsSeite() {
+    SchreibeFortschritt(AppPfad, IniClass::Lesen("", "Allgemein", "User"), I::LoeschenGefragt);
+    Lade("Fortschritt.html");
+}
+
+// The first press asks, the second clears.
+void LoeschenGedrueckt() {
+    if (I::LoeschenGefragt) {
+        const std::string user = IniClass::Lesen("", "Allgemein", "User");
+        if (Verlauf::Loesche(user))
+            std::cout << "progress: history of " << user << " cleared" << std::endl;
+        I::LoeschenGefragt = false;
+    } else {
+        I::LoeschenGefragt = true;
+    }
+    FortschrittsSeite();
+}
+
 void ZeigeErgebnis() {
     InfoFenster::ShowAs(InfoFenster::SHOW_BEWERTUNG, "");
 }
@@ -88,6 +111,8 @@ void InfoFenster::ShowAs(int mode, const std::string& name) {
     ZeigeModal(Window);
     WasIstZuSehen = mode;
     TranslateInfo();
+    LoeschenGefragt = false;
+    Ui::gui->setText(Button[BUT_BACK], mode == SHOW_FORTSCHRITT ? "{{Clear history}}" : "{{BACK}}");
     Lade("info.html");  // the view's history always begins with the info page
     switch (mode) {
         case SHOW_INFO:
@@ -110,6 +135,11 @@ void InfoFenster::ShowAs(int mode, const std::string& name) {
             ZeigeBlaettern(true);
             CodeSeite(0);
             break;
+        case SHOW_FORTSCHRITT:
+            ZeigeBlaettern(false);
+            Ui::gui->setVisible(Button[BUT_BACK], true);
+            FortschrittsSeite();
+            break;
         default:
             break;
     }
@@ -121,7 +151,9 @@ void InfoFenster::Event(Gadget* source) {
         SchliesseDialog(Window);
         if (WasIstZuSehen == SHOW_BEWERTUNG) NeueUebung();
     } else if (source == Button[BUT_BACK]) {
-        if (WasIstZuSehen == SHOW_CODE)
+        if (WasIstZuSehen == SHOW_FORTSCHRITT)
+            LoeschenGedrueckt();
+        else if (WasIstZuSehen == SHOW_CODE)
             CodeSeite(+1);
         else
             gui.goBack(HtmlView);
@@ -138,4 +170,5 @@ void InfoFenster::Reset() {
     HtmlView = nullptr;
     Button.fill(nullptr);
     WasIstZuSehen = 0;  // HtmlAusCode stays joined, like the result code's hooks
+    LoeschenGefragt = false;
 }

@@ -6,6 +6,7 @@
 #include "data/Daten.h"
 #include "data/Files.h"
 #include "exercise/Spiel.h"
+#include "history/Verlauf.h"
 #include "i18n/Sprache.h"
 #include "lessons/Lektion.h"
 #include "settings/IniClass.h"
@@ -176,6 +177,25 @@ std::string ParseBewertungsZeile(const std::string& line) {
     return text;
 }
 
+// The finished examination goes into the learner's history.
+void MerkePruefung() {
+    Bewerte();
+    PruefungsEintrag e;
+    e.Zeit = Verlauf::Jetzt();
+    e.User = IniClass::Lesen("", "Allgemein", "User");
+    e.Buch = IniClass::Lesen("", "Allgemein", "Buch");
+    e.Lektion = Lektion::AktLektionNr;
+    e.Tonart = gemerkteTonart;
+    e.System = gemerktesSystem;
+    // The method has ended with the examination; its answer device is still the one it set.
+    e.Methode = Spiel::AktivInstrument == 5 ? 1 : 2;
+    e.Sekunden = BenutzteSekunden();
+    e.Gespielt = RichtigGespielt();
+    e.Fehler = Fehler();
+    e.Bewertung = Bewertung;
+    Verlauf::Merke(e);
+}
+
 void HtmlAusBewertung() {
     auto vorlage = Files::readText(DatenPfad + "Bewertung.vorl" + Sprachendung());
     if (!vorlage) std::cout << "result: no template for language " << AktSprache << std::endl;
@@ -183,6 +203,7 @@ void HtmlAusBewertung() {
     for (const std::string& zeile : Files::lines(vorlage.value_or("")))
         seite += ParseBewertungsZeile(zeile) + "\r\n";
     Files::writeBytes(AppPfad + "Bewertung.html", seite);
+    MerkePruefung();
     std::cout << "result: rating " << Bewertung << std::endl;
     if (Bewertung >= 31) {
         PlayAkkord(24, 28, 31, 36, 750, 0);

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <vector>
 
 #include "exercise/Spiel.h"
+#include "history/Verlauf.h"
 #include "i18n/Sprache.h"
 #include "input/TastenFeldTyp.h"
 #include "lessons/Lektion.h"
@@ -115,6 +117,49 @@ void SetzeNamensPlatz(int systeme, int chroma) {
         unten = in(50, 89) ? 1 : in(1, 23) ? 0 : -1;
     if (unten >= 0) NotenFenster::NameUnten = unten;
 }
+
+// When each note became the one to answer: the later of its arrival on the staff and the
+// last right answer, which hands the turn to the next note.
+std::map<const Note*, int64_t> ankunft;
+int64_t letzteRichtige = 0;
+
+void MerkeAnkunft(const Note* note) {
+    if (ankunft.size() > 256) {
+        std::map<const Note*, int64_t> behalten;
+        for (const auto& n : SpielFenster::Haupt->Liste)
+            if (auto it = ankunft.find(n.get()); it != ankunft.end()) behalten.insert(*it);
+        ankunft.swap(behalten);
+    }
+    ankunft[note] = Runtime::millisecs();
+}
+
+// Hands the judged answer to the history: the note asked, the answer (a MIDI number, or a
+// chroma value for a named note), right or wrong, and the device (1 mouse, 2 MIDI, 3 keys).
+void MeldeUrteil(const Note& gefragt, int antwortChroma, int antwortMidi, bool richtig,
+                 int quelle) {
+    if (S::SpielMode == 4) return;  // words count nothing
+    const int64_t jetzt = Runtime::millisecs();
+    const auto it = ankunft.find(&gefragt);
+    const int64_t seit = std::max(it == ankunft.end() ? jetzt : it->second, letzteRichtige);
+    AntwortEintrag e;
+    e.Zeit = Verlauf::Jetzt();
+    e.User = IniClass::Lesen("", "Allgemein", "User");
+    e.Buch = IniClass::Lesen("", "Allgemein", "Buch");
+    e.Lektion = Lektion::AktLektionNr;
+    if (auto lektion = aktLektion()) e.Tonart = lektion->Tonart, e.System = lektion->System;
+    e.Methode = S::SpielMode;
+    e.Arbeitsschritt = S::AktGrade;
+    e.Chroma = gefragt.ChromaPos + (gefragt.System == 1 ? 100 : 0);
+    e.Gefragt = Verlauf::Buchstabiert(e.Chroma);
+    e.Antwort = antwortChroma >= 0                ? Verlauf::Buchstabiert(antwortChroma)
+                : antwortMidi == gefragt.EchtMidi ? e.Gefragt
+                                                  : "MIDI " + std::to_string(antwortMidi);
+    e.Richtig = richtig ? 1 : 0;
+    e.Millis = static_cast<int>(std::max<int64_t>(0, jetzt - seit));
+    e.Geraet = quelle;
+    Verlauf::Merke(e);
+    if (richtig) letzteRichtige = jetzt;
+}
 }  // namespace
 
 void SpielFenster::CreateIt(int x, int y) {
@@ -141,6 +186,8 @@ void SpielFenster::Reset() {
     }
     Haupt->HeuteFirstX = lektion && lektion->EnthaeltVorZeichen() ? 300 : 50;
     Haupt->ResetAll();
+    ankunft.clear();
+    letzteRichtige = 0;
     Lektion::WordDone = 0;
     Lektion::AktWort.clear();
     LosungWort.clear();
@@ -213,6 +260,7 @@ void SpielFenster::AddNeueZufallNoten() {
     }
     if (c == -1) return;
     Haupt->AddChromaNote(c, ZufallNotenlang(c), 1, 0);
+    if (!Haupt->Liste.empty()) MerkeAnkunft(Haupt->Liste.back().get());
     const bool wortFertig =
         Worte::AktFrageWort &&
         Lektion::WordDone == static_cast<int>(Worte::AktFrageWort->WortTeil.size()) + 1;
@@ -266,7 +314,10 @@ void SpielFenster::AddEinenGanzenTakt() {
     int letzte = geordnet.empty() ? 0 : geordnet.back()->TaktPos;
     float schwanz = letzte == 0 ? 2 * n : letzte >= 6 ? n : letzte == 4 ? 1.4f * n : n;
     Haupt->SchreibX = x + schwanz;
-    for (const auto& note : geordnet) Haupt->AddMultiChroma(note);
+    for (const auto& note : geordnet) {
+        Haupt->AddMultiChroma(note);
+        MerkeAnkunft(note.get());
+    }
 }
 
 void SpielFenster::CheckMaus() {
@@ -370,9 +421,11 @@ void SpielFenster::VergleichNote(int midi, int quelle) {
     else if (klingtMit(erste, zweite) && zweite->EchtMidi == midi)
         richtig = zweite;
     if (!richtig) {
+        MeldeUrteil(*erste, -1, midi, false, quelle);
         WelcheWarFalsch(midi, *erste, zweite ? *zweite : *erste);
         return;
     }
+    MeldeUrteil(*richtig, -1, midi, true, quelle);
     RichtigFuer(*richtig);
     if (quelle == 1) S::SpielerZeit += MausZeit;
 }
@@ -390,11 +443,13 @@ void SpielFenster::VergleichChroma(int chroma, int quelle) {
     else if (klingtMit(erste, zweite) && zweite->ChromaPos % 21 == s)
         richtig = zweite;
     if (!richtig) {
-        WelcheWarFalsch(ChromaTyp::Midi(chroma), *erste, zweite ? *zweite : *erste);
         const Note& gefragt = klingtMit(erste, zweite) ? *zweite : *erste;
+        MeldeUrteil(gefragt, chroma, -1, false, quelle);
+        WelcheWarFalsch(ChromaTyp::Midi(chroma), *erste, zweite ? *zweite : *erste);
         TastenFeldTyp::SetError(chroma, gefragt.ChromaPos);
         return;
     }
+    MeldeUrteil(*richtig, chroma, -1, true, quelle);
     RichtigFuer(*richtig);
     if (quelle == 1) S::SpielerZeit += 300;
     TastenFeldTyp::SetError(-1, 0);
@@ -450,5 +505,7 @@ void SpielFenster::ResetState() {
     DragX = DragY = 0;
     MausZeit = 400;
     WarSchonMalFalsch = 0;
+    ankunft.clear();
+    letzteRichtige = 0;
     ZweiHandMenu = [](int) {};
 }

@@ -10,6 +10,7 @@
 #include "app/Programm.h"
 #include "data/Daten.h"
 #include "data/ZipArchive.h"
+#include "history/Verlauf.h"
 #include "platform/SystemLanguage.h"
 #include "settings/ApiClass.h"
 #include "settings/IniClass.h"
@@ -34,6 +35,7 @@ void FreshProgramTest::SetUp() {
 }
 
 void FreshProgramTest::TearDown() {
+    Verlauf::Schliesse();  // the history's writer lets go of the folder first
     std::error_code ignored;
     fs::permissions(root, fs::perms::owner_all, fs::perm_options::add, ignored);
     fs::remove_all(root, ignored);

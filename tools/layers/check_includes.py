@@ -17,7 +17,7 @@ ROWS = [
     ["state"],
     ["settings", "data", "i18n"],
     ["music", "resultcode"],
-    ["lessons", "notation"],
+    ["lessons", "notation", "history"],
     ["exercise", "input", "sound"],
     ["app", "dialogs"],
 ]
