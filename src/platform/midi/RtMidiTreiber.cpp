@@ -2,9 +2,12 @@
 
 #include <RtMidi.h>
 
+#include "platform/midi/QuietLibraries.h"
+
 #include <chrono>
 #include <exception>
 #include <iostream>
+#include <sstream>
 #include <thread>
 
 namespace {
@@ -36,9 +39,22 @@ std::string Grund(const std::exception_ptr& fehler) {
     }
 }
 
+// RtMidi writes a client's start-up errors to standard error before it throws them, and
+// the thrown text is said on standard output anyway: standard error is set aside meanwhile.
+class OhneStandardFehler {
+  public:
+    OhneStandardFehler() : vorher_(std::cerr.rdbuf(weg_.rdbuf())) {}
+    ~OhneStandardFehler() { std::cerr.rdbuf(vorher_); }
+
+  private:
+    std::ostringstream weg_;
+    std::streambuf* vorher_;
+};
+
 // The default platform interface first; where it throws (no ALSA sequencer), JACK.
 template <class Rt, class... Args>
 std::unique_ptr<Rt> MacheClient(const char* seite, Args... args) {
+    OhneStandardFehler leise;
     try {
         return std::make_unique<Rt>(RtMidi::UNSPECIFIED, args...);
     } catch (...) {
@@ -170,6 +186,7 @@ class RtMidiEingang : public MidiInput {
 }  // namespace
 
 void RtMidiTreiber::install() {
+    FoldSoundLibraryMessages();
     MidiPlatform::install(std::make_shared<RtMidiTreiber>());
 }
 
