@@ -119,6 +119,14 @@ class RtClient {
         Melde(RtMidiError::UNSPECIFIED, Grund(fehler), &melder_);
     }
     Rt& rt() { return *rt_; }
+    // JACK's process thread may be inside RtMidi's callback, reading the port and the
+    // buffers that destroying the client frees: the port closes first (the callback then
+    // returns at once), and the client goes only after a JACK period has passed.
+    ~RtClient() {
+        if (!rt_ || rt_->getCurrentApi() != RtMidi::UNIX_JACK) return;
+        close();
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
 
   private:
     Melder melder_;  // outlives rt_, which may report while it closes
