@@ -11,6 +11,8 @@
 #include "app/Programm.h"
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
+#include "input/KlavierTyp.h"
+#include "input/TastenFeldTyp.h"
 #include "lessons/LektionsDatei.h"
 #include "platform/Clock.h"
 #include "platform/QtPlatform.h"
@@ -77,6 +79,33 @@ void answer(bool right) {
         return;
     }
 }
+// The button field (single notes) and the piano (scrolling notes) at every zoom step, in
+// the smallest window and at the usual size.
+void instrumentShots(const std::string& folder) {
+    WechsleLektion(1, 0);
+    for (int breite : {990, 1120}) {
+        GadgetShape window = Ui::gui->shape(MDI::Window);
+        Ui::gui->setShape(MDI::Window, window.x, window.y, breite, 700);
+        AllesBeiResizeWindow();
+        const std::string size = std::to_string(breite) + "x700";
+        menu(MDI::MENU_SINGLE);
+        for (float scale : {0.5f, 0.7f, 1.0f}) {
+            TastenFeldTyp::Scale = scale;
+            AllesBeiResizeWindow();
+            ticks(600);
+            save(folder, "buttons-" + size + "-zoom" + std::to_string(int(scale * 10)));
+        }
+        menu(MDI::MENU_FLOATING);
+        for (float scale : {1.0f, 1.5f, 2.0f}) {
+            KlavierTyp::Scale = scale;
+            AllesBeiResizeWindow();
+            ticks(600);
+            save(folder, "piano-" + size + "-zoom" + std::to_string(int(scale * 10)));
+        }
+        KlavierTyp::Scale = 1.0f;
+        TastenFeldTyp::Scale = 0.7f;
+    }
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -134,5 +163,8 @@ int main(int argc, char** argv) {
     save(folder, "examination-countdown");
     ticks(6000);
     save(folder, "examination");
+
+    menu(MDI::MENU_PAUSE);
+    instrumentShots(folder);
     return 0;
 }
