@@ -269,7 +269,7 @@ void MDI::MenuAction(int tag) {
         default:
             break;
     }
-    SoundTyp::StartUp();
+    SoundTyp::StartUpWennGeaendert();
     if (Ui::gui && Menus[MENU_DICTATION]) Ui::gui->setMenuEnabled(Menus[MENU_DICTATION], false);
 }
 

@@ -50,8 +50,9 @@ void BeschrifteButtons() {
     }
 }
 
-// The exercise clock of practice and examination; false when no clock runs.
-bool Uhrschritt(int& sekunden) {
+// The exercise clock of practice and examination; false when no clock runs. `steht`
+// tells that it stands still because nobody answers.
+bool Uhrschritt(int& sekunden, bool& steht) {
     if (S::SpielMode == 0 || S::AktGrade == 1 || S::CountdownZeit > 0) return false;
     const int64_t jetzt = now();
     if (S::SpielerIstAnwesend < jetzt - 11000) {
@@ -60,6 +61,7 @@ bool Uhrschritt(int& sekunden) {
         S::SpielerZeit += 100;  // nobody answers: the clock stands still
         S::SpielerIstAnwesend += 100;
     }
+    steht = jetzt - S::SpielerIstAnwesend > 10000;
     const int64_t t = S::AktGrade == 3 ? S::SpielerZeit - jetzt : jetzt - S::SpielerZeit;
     sekunden = static_cast<int>(t / 1000);
     if (S::AktGrade == 3 && (t < -999 || S::SpielerRichtig <= 0 || S::SpielerFalsch <= 0)) {
@@ -73,8 +75,12 @@ bool Uhrschritt(int& sekunden) {
 
 void ZeichnePunkte(Canvas& canvas) {
     int sekunden = 0;
-    if (!Uhrschritt(sekunden)) return;
-    DrawPunkte(canvas, sekunden, S::SpielerRichtig, S::SpielerFalsch, S::DigitalText);
+    bool steht = false;
+    if (!Uhrschritt(sekunden, steht)) return;
+    // A clock that stands still says so in place of its caption; the next answer starts it.
+    std::array<std::string, 3> texte = S::DigitalText;
+    if (steht) texte[0] = Lokalisiere("{{Pause}}");
+    DrawPunkte(canvas, sekunden, S::SpielerRichtig, S::SpielerFalsch, texte);
 }
 
 void ZeichneCountdown(Canvas& canvas) {

@@ -16,6 +16,7 @@ int SoundTyp::SoundNrOffset = 0;
 int SoundTyp::AnzahlSounds = 0;
 int SoundTyp::AudioViaMidi = 0;
 int SoundTyp::MidiOutKanal = 0;
+std::string SoundTyp::AngewandteEinstellungen;
 std::jthread SoundTyp::Lader;
 
 void SoundTyp::AddSound(int Zeit, int Ton, int Kanal, int Volume, int Lang, int Channel,
@@ -81,6 +82,16 @@ void SoundTyp::SpielKlang() {
     }
 }
 
+void SoundTyp::StartUpWennGeaendert() {
+    std::string einstellungen;
+    for (const char* key :
+         {"SignalOut", "MidiInstrument", "AudioOutDevice", "MidiOutDevice", "MidiInDevice"})
+        einstellungen += IniClass::Lesen("", "MIDI", key) + "\n";
+    if (einstellungen == AngewandteEinstellungen) return;
+    AngewandteEinstellungen = einstellungen;
+    StartUp();
+}
+
 void SoundTyp::StartUp() {
     AudioViaMidi = IniClass::Value("", "MIDI", "SignalOut");
     if (AudioViaMidi != 1) {
@@ -136,4 +147,5 @@ void SoundTyp::Reset() {
     AnzahlSounds = 0;
     AudioViaMidi = 0;
     MidiOutKanal = 0;
+    AngewandteEinstellungen.clear();
 }

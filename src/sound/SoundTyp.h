@@ -40,6 +40,10 @@ class SoundTyp {
     static void ResetListe();
     // Applies the sound settings ("SignalOut", "MidiInstrument", "AudioOutDevice").
     static void StartUp();
+    // Applies them only when they, or the MIDI devices chosen, changed since the last time
+    // this applied them: a menu action restarts neither the audio output nor MIDI.
+    static void StartUpWennGeaendert();
+    static std::string AngewandteEinstellungen;  // the settings this applied last
     // Fills the sample bank with prefix + (firstMidi + k) + ".ogg", k = 0 to 65, from the
     // data archive. The files are decoded in the background (or at first use) and the
     // audio device is opened there too, so loading never holds up the program.

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "exercise/ExerciseFixture.h"
+#include "platform/RecordingCanvas.h"
+#include "platform/Ui.h"
 #include "sound/SoundTyp.h"
 
 namespace {
@@ -32,6 +34,29 @@ TEST_F(ExerciseClock, PracticeStopsTheClockForAnAbsentLearner) {
     SpielFenster::EmpfangeNote(0, 2);  // any answer shows the learner is back
     ticksFor(2000);
     EXPECT_NEAR(shownMillis() - stopped, 2000, 50);
+}
+
+// The time counter's caption says "Pause" while the clock stands still, and the time
+// caption is back once an answer starts it again.
+TEST_F(ExerciseClock, AStoppedClockIsShownAsPausedUntilTheNextAnswer) {
+    auto shows = [](const std::string& text) {
+        auto* canvas = static_cast<RecordingCanvas*>(Ui::mainCanvas());
+        for (const DrawCall& call : canvas->calls)
+            if (call.kind == DrawCall::Text && call.imageName == text) return true;
+        return false;
+    };
+    useLesson({"22|25|28"});
+    menu(MDI::MENU_SINGLE);
+    ticksFor(5000);
+    EXPECT_TRUE(shows(Spiel::DigitalText[0]));
+    EXPECT_FALSE(shows("Pause"));
+    ticksFor(10000);
+    EXPECT_TRUE(shows("Pause"));
+    EXPECT_FALSE(shows(Spiel::DigitalText[0]));
+    SpielFenster::EmpfangeNote(0, 2);
+    tick();
+    EXPECT_FALSE(shows("Pause"));
+    EXPECT_TRUE(shows(Spiel::DigitalText[0]));
 }
 
 TEST_F(ExerciseClock, TheCountdownPlaysSixTonesAndStartsTheExamination) {

@@ -7,6 +7,7 @@
 
 #include <sys/stat.h>
 
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <iostream>
@@ -204,6 +205,34 @@ TEST_F(OverJack, TheSettingsDialogsLightShowsANoteWithoutTheExerciseCountingIt) 
     EXPECT_EQ(Spiel::SpielerRichtig, right) << "the exercise did not take the note";
     EXPECT_EQ(Spiel::SpielerFalsch, wrong);
     EXPECT_TRUE(MIDI::InMessages.empty());
+}
+
+// Closing an output while JACK's process thread runs its callback must not race it:
+// outputs are opened, sent through and destroyed again and again while both cores are
+// busy.
+TEST_F(OverJack, AnOutputSurvivesBeingOpenedAndDestroyed200TimesUnderLoad) {
+    std::atomic<bool> busy{true};
+    std::vector<std::jthread> load;
+    for (int core = 0; core < 2; ++core)
+        load.emplace_back([&busy] {
+            volatile unsigned spin = 0;
+            while (busy) spin = spin + 1;
+        });
+    RtMidiTreiber treiber;
+    int sent = 0;
+    for (int round = 0; round < 200; ++round) {
+        std::shared_ptr<MidiOutput> out = treiber.neuerAusgang("Lesmora Stress");
+        ASSERT_NE(out, nullptr) << "round " << round;
+        int listenerPort = -1;
+        for (int i = 0; i < out->portCount(); ++i)
+            if (out->portName(i) == "Lesmora Listener:in") listenerPort = i;
+        ASSERT_GE(listenerPort, 0) << "round " << round;
+        ASSERT_TRUE(out->openPort(listenerPort, "out")) << "round " << round;
+        for (int note = 0; note < 5; ++note, ++sent) out->send({0x90, uint8_t(60 + note), 100});
+    }
+    busy = false;
+    EXPECT_EQ(sent, 1000);
+    EXPECT_FALSE(heard(1, 500ms).empty()) << "the messages went through JACK";
 }
 
 // Where no MIDI system answers, the program starts, says so, and runs.

@@ -17,6 +17,8 @@
 #include "dialogs/InputFenster.h"
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
+#include "input/KlavierTyp.h"
+#include "input/TastenFeldTyp.h"
 #include "lessons/LektionsDatei.h"
 #include "lessons/Worte.h"
 #include "platform/Clock.h"
@@ -300,6 +302,34 @@ void codePictures(const std::string& folder, const std::string& server) {
         closeInfoWindow();
     }
 }
+
+// The button field (single notes) and the piano (scrolling notes) at every zoom step, in
+// the smallest window and at the usual size.
+void instrumentShots(const std::string& folder) {
+    WechsleLektion(1, 0);
+    for (int breite : {990, 1120}) {
+        GadgetShape window = Ui::gui->shape(MDI::Window);
+        Ui::gui->setShape(MDI::Window, window.x, window.y, breite, 700);
+        AllesBeiResizeWindow();
+        const std::string size = std::to_string(breite) + "x700";
+        menu(MDI::MENU_SINGLE);
+        for (float scale : {0.5f, 0.7f, 1.0f}) {
+            TastenFeldTyp::Scale = scale;
+            AllesBeiResizeWindow();
+            ticks(600);
+            save(folder, "buttons-" + size + "-zoom" + std::to_string(int(scale * 10)));
+        }
+        menu(MDI::MENU_FLOATING);
+        for (float scale : {1.0f, 1.5f, 2.0f}) {
+            KlavierTyp::Scale = scale;
+            AllesBeiResizeWindow();
+            ticks(600);
+            save(folder, "piano-" + size + "-zoom" + std::to_string(int(scale * 10)));
+        }
+        KlavierTyp::Scale = 1.0f;
+        TastenFeldTyp::Scale = 0.7f;
+    }
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -448,5 +478,7 @@ int main(int argc, char** argv) {
         closeInfoWindow();
     }
     std::filesystem::remove_all(data);
+    menu(MDI::MENU_PAUSE);
+    instrumentShots(folder);
     return 0;
 }

@@ -2,9 +2,12 @@
 
 #include <RtMidi.h>
 
+#include "platform/midi/QuietLibraries.h"
+
 #include <chrono>
 #include <exception>
 #include <iostream>
+#include <sstream>
 #include <thread>
 
 namespace {
@@ -36,9 +39,22 @@ std::string Grund(const std::exception_ptr& fehler) {
     }
 }
 
+// RtMidi writes a client's start-up errors to standard error before it throws them, and
+// the thrown text is said on standard output anyway: standard error is set aside meanwhile.
+class OhneStandardFehler {
+  public:
+    OhneStandardFehler() : vorher_(std::cerr.rdbuf(weg_.rdbuf())) {}
+    ~OhneStandardFehler() { std::cerr.rdbuf(vorher_); }
+
+  private:
+    std::ostringstream weg_;
+    std::streambuf* vorher_;
+};
+
 // The default platform interface first; where it throws (no ALSA sequencer), JACK.
 template <class Rt, class... Args>
 std::unique_ptr<Rt> MacheClient(const char* seite, Args... args) {
+    OhneStandardFehler leise;
     try {
         return std::make_unique<Rt>(RtMidi::UNSPECIFIED, args...);
     } catch (...) {
@@ -103,6 +119,14 @@ class RtClient {
         Melde(RtMidiError::UNSPECIFIED, Grund(fehler), &melder_);
     }
     Rt& rt() { return *rt_; }
+    // JACK's process thread may be inside RtMidi's callback, reading the port and the
+    // buffers that destroying the client frees: the port closes first (the callback then
+    // returns at once), and the client goes only after a JACK period has passed.
+    ~RtClient() {
+        if (!rt_ || rt_->getCurrentApi() != RtMidi::UNIX_JACK) return;
+        close();
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
 
   private:
     Melder melder_;  // outlives rt_, which may report while it closes
@@ -170,6 +194,7 @@ class RtMidiEingang : public MidiInput {
 }  // namespace
 
 void RtMidiTreiber::install() {
+    FoldSoundLibraryMessages();
     MidiPlatform::install(std::make_shared<RtMidiTreiber>());
 }
 

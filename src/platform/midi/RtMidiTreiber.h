@@ -11,7 +11,8 @@
 
 class RtMidiTreiber : public MidiTreiber {
   public:
-    // Makes this the MIDI system of the program (before start-up).
+    // Makes this the MIDI system of the program (before start-up), and folds the
+    // messages of ALSA and JACK into one line each.
     static void install();
 
     std::shared_ptr<MidiOutput> neuerAusgang(const std::string& clientName) override;
