@@ -20,11 +20,11 @@ std::shared_ptr<LanguageTable> currentLanguage;
 // leads back to itself, becomes "!ERROR!", so a file of doubling or endless chains
 // can neither hang the program nor exhaust its stack.
 constexpr size_t kMaxNesting = 32;
-constexpr size_t kMaxReplacementChars = 200000;
+constexpr size_t kMaxReplacementChars = 16384;
 const char* const kError = "!ERROR!";
 
 struct Localization {
-    std::vector<std::string> beingReplaced;  // keys in ASCII lower case, outermost first
+    std::vector<const std::string*> beingReplaced;  // the texts of the table, outermost first
     size_t charsLeft = kMaxReplacementChars;
 };
 
@@ -33,12 +33,11 @@ std::string localize(const std::string& text, Localization& state);
 std::string replaceToken(const std::string& key, Localization& state) {
     const std::string* replacement = currentLanguage ? currentLanguage->find(key) : nullptr;
     if (!replacement) return key;
-    std::string lowerKey = asciiLower(key);
     const auto& open = state.beingReplaced;
-    if (std::find(open.begin(), open.end(), lowerKey) != open.end()) return kError;
+    if (std::find(open.begin(), open.end(), replacement) != open.end()) return kError;
     if (open.size() >= kMaxNesting || replacement->size() > state.charsLeft) return kError;
     state.charsLeft -= replacement->size();
-    state.beingReplaced.push_back(lowerKey);
+    state.beingReplaced.push_back(replacement);
     std::string result = localize(*replacement, state);
     state.beingReplaced.pop_back();
     return result;

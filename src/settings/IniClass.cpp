@@ -60,10 +60,12 @@ size_t findKeyLine(const std::string& text, const std::string& key, size_t bodyS
 }
 
 // Names the format cannot hold: a section name with "]" or a line break; a key that is
-// empty, holds "=" or a line break, or starts with "[" (it would start a section).
+// empty, holds "=" or a line break, or starts with "[" (it would start a section); and
+// names that are not UTF-8, which the saved text could not give back.
 bool storable(const std::string& sektion, const std::string& key) {
-    bool sectionOk = sektion.find_first_of("]\r\n") == npos;
-    bool keyOk = !key.empty() && key.find_first_of("=\r\n") == npos && key.front() != '[';
+    bool sectionOk = sektion.find_first_of("]\r\n") == npos && isValidUtf8(sektion);
+    bool keyOk = !key.empty() && key.find_first_of("=\r\n") == npos && key.front() != '[' &&
+                 isValidUtf8(key);
     if (!sectionOk || !keyOk)
         std::cout << "settings: section '" << sektion << "' key '" << key
                   << "' cannot be stored in an INI text; not written" << std::endl;

@@ -229,7 +229,8 @@ TEST_F(IniFiles, LineBreaksInAValueAreSaidAndKeepTheEntryOnOneLine) {
 TEST_F(IniFiles, KeysTheFormatCannotHoldAreNotWritten) {
     std::string file = root + "/keys.ini";
     IniClass::Schreiben(file, "A", "K", "1");
-    for (const char* key : {"", "a=b", "[B]", "x\ny"}) IniClass::Schreiben(file, "A", key, "v");
+    for (const char* key : {"", "a=b", "[B]", "x\ny", "\xFF\xFFrt"})
+        IniClass::Schreiben(file, "A", key, "v");
     IniClass::Schreiben(file, "A]", "K", "v");
     EXPECT_EQ(readFile(file), "[A]\r\nK=1\r\n");
 }
