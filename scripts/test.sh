@@ -7,3 +7,16 @@ export QT_QPA_PLATFORM=offscreen
 export SDL_AUDIODRIVER=dummy
 cd "${BUILD_DIR:-build}"
 ctest --output-on-failure -j "$(nproc)" "$@"
+
+# --- The checking runs: the suite under the sanitizers, then every fuzz target ---
+# CI (CI=true) always runs them; LESMORA_QUICK=1 skips them on a developer's machine.
+# LESMORA_FUZZ_SECONDS sets each target's time (60 s).
+cd "$OLDPWD"
+if [[ "${CI:-}" != "true" && -n "${LESMORA_QUICK:-}" ]]; then
+  echo "test: LESMORA_QUICK is set: the sanitizer suite and the fuzz runs are skipped"
+  exit 0
+fi
+scripts/sanitize.sh
+for target in tests/fuzz/*.cpp; do
+  scripts/fuzz.sh "$(basename "$target" .cpp)" "${LESMORA_FUZZ_SECONDS:-60}"
+done
