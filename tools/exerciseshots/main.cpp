@@ -9,6 +9,7 @@
 
 #include "app/MDI.h"
 #include "app/Programm.h"
+#include "data/Daten.h"
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
 #include "lessons/LektionsDatei.h"
@@ -16,6 +17,7 @@
 #include "platform/QtPlatform.h"
 #include "platform/Ui.h"
 #include "platform/qt/QtCanvas.h"
+#include "settings/IniClass.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -134,5 +136,12 @@ int main(int argc, char** argv) {
     save(folder, "examination-countdown");
     ticks(6000);
     save(folder, "examination");
+
+    // A lesson whose notes are no pitches: the exercise asks nothing and says so.
+    IniClass::Schreiben(AppPfad + "Lektionen.ini", "Lesen 98", "Noten", "abc|||-5|99999");
+    LadeLektion(98, 0);
+    menu(MDI::MENU_FLOATING);
+    ticks(1500);
+    save(folder, "empty-lesson");
     return 0;
 }
