@@ -124,7 +124,8 @@ std::string IniClass::LiesSektion(const std::string& sektion, const std::string&
 void IniClass::SchreibeSektion(const std::string& sektion, const std::string& key,
                                const std::string& wert) {
     if (!storable(sektion, key)) return;
-    const std::string newLine = key + "=" + asUtf8(asOneLine(wert)) + "\r\n";
+    const std::string value = asUtf8(asOneLine(wert));
+    const std::string newLine = key + "=" + value + "\r\n";
     size_t bodyStart, bodyEnd;
     if (!findSection(Text, sektion, bodyStart, bodyEnd)) {
         if (!endsWithLineEnd(Text)) Text += "\r\n";
@@ -147,7 +148,7 @@ void IniClass::SchreibeSektion(const std::string& sektion, const std::string& ke
     } else if (valueEnd > valueStart && Text[valueEnd - 1] == '\r') {
         --valueEnd;
     }
-    Text.replace(valueStart, valueEnd - valueStart, asUtf8(asOneLine(wert)));
+    Text.replace(valueStart, valueEnd - valueStart, value);
 }
 
 bool IniClass::Speichern() const {
