@@ -18,6 +18,12 @@ bool hasTokenMarks(const std::string& text) {
     return text.find("{{") != std::string::npos || text.find("}}") != std::string::npos;
 }
 
+// "{{" + key + "}}" names exactly that key only when the key holds no brace: a key
+// ending in "}" would close its token one character early.
+bool hasBraces(const std::string& key) {
+    return key.find_first_of("{}") != std::string::npos;
+}
+
 // A result holds the text's own characters, at most the bound of replacement texts
 // and an "!ERROR!" for each token.
 void checkBounded(const std::string& text, const std::string& result) {
@@ -43,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::string token = "{{" + key + "}}";
         std::string result = Lokalisiere(token);
         checkBounded(token, result);
-        if (!hasTokenMarks(key) && value.find("{{") == std::string::npos)
+        if (!hasBraces(key) && value.find("{{") == std::string::npos)
             FUZZ_CHECK(result == value, "a text without tokens localizes to another text");
         checkBounded(value, Lokalisiere(value));
     }
