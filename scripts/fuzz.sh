@@ -67,13 +67,14 @@ if ! "$fuzzer" -timeout=30 tests/fuzz/corpus/"$name"/* >"$log" 2>&1; then
 fi
 
 status=0
+started=$SECONDS
 "$fuzzer" -max_total_time="$seconds" -max_len=16384 -timeout=10 -rss_limit_mb=2048 \
   -print_final_stats=1 -artifact_prefix="$build_dir/findings/$name-" \
   "$build_dir/corpus/$name" "tests/fuzz/corpus/$name" "$seeds" >"$log" 2>&1 || status=$?
 
 executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
 edges=$(grep -oE 'cov: [0-9]+' "$log" | tail -1 | cut -d' ' -f2)
-echo "fuzz: $name ran ${seconds} s: ${executions:-?} executions, ${edges:-?} edges covered"
+echo "fuzz: $name ran $((SECONDS - started)) s: ${executions:-?} executions, ${edges:-?} edges covered"
 if ((status != 0)); then
   echo "fuzz: $name found a fault (exit $status); see $log and $build_dir/findings/" >&2
   tail -40 "$log" >&2
