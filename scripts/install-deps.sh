@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config clang-format python3
+  cmake ninja-build g++ pkg-config clang-format python3 clang llvm
   qt6-base-dev libpng-dev libfreetype-dev libminizip-dev zlib1g-dev
   libsdl2-dev libvorbis-dev librtmidi-dev jackd2 libasound2-dev
   libcpp-httplib-dev libsqlite3-dev

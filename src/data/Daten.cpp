@@ -42,6 +42,7 @@ std::string SprachSuffix(int sprache) {
 
 void KopiereAppDateien() {
     Files::makeFolders(AppPfad);
+    Files::removeStaleSaves(AppPfad);
     auto liste = Files::readText(Files::kUtf8Prefix + DatenPfad + "Setup.Lst");
     if (!liste) {
         std::cout << "data: the copy list Setup.Lst is missing" << std::endl;

@@ -21,6 +21,8 @@ extern std::shared_ptr<Image> Schatten;         // "Schatten.png"
 // Registers the archive linked into the executable as "DATEN.ZIP".
 bool RegistriereDatenArchiv();
 
+// Makes the user folder, removes what interrupted saves left there and copies the
+// listed archive members into it.
 void KopiereAppDateien();
 void CheckIniAufUnsinn();
 // The fonts and the shadow picture.

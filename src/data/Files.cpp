@@ -1,11 +1,15 @@
 #include "data/Files.h"
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 
 #include "data/TextEncoding.h"
 #include "data/ZipArchive.h"
@@ -30,7 +34,98 @@ bool splitArchivePath(const std::string& path, std::string& archive, std::string
     return true;
 }
 
+// The whole file, or none when it cannot be opened or read to its end (a folder, no
+// permission, an I/O error).
+std::optional<std::string> readDiskFile(const std::string& path) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) {
+            ::close(fd);
+            if (got < 0) return std::nullopt;
+            return bytes;
+        }
+        bytes.append(buffer, static_cast<size_t>(got));
+    }
+}
+
+bool writeAll(int fd, const std::string& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t put = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (put < 0 && errno == EINTR) continue;
+        if (put <= 0) return false;
+        done += static_cast<size_t>(put);
+    }
+    return true;
+}
+
+// Writes the temporary file and flushes it to the disk, so that the rename that follows
+// never puts an empty or half-written file in place after a power loss.
+bool writeDurably(const std::string& temporary, const std::string& bytes) {
+    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    return ::close(fd) == 0 && written;
+}
+
+// Flushes a folder's entries (the rename) to the disk.
+void syncFolder(const fs::path& folder) {
+    int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    if (::fsync(fd) != 0)
+        std::cout << "files: cannot flush folder '" << folder.string() << "'" << std::endl;
+    ::close(fd);
+}
+
+constexpr const char* kSavingMark = ".saving-";
+
+// The process id of a temporary save file "<file>.saving-<pid>", or 0.
+pid_t savingProcess(const std::string& name) {
+    size_t mark = name.rfind(kSavingMark);
+    if (mark == std::string::npos || mark == 0) return 0;
+    std::string digits = name.substr(mark + std::string(kSavingMark).size());
+    if (digits.empty() || digits.size() > 9 ||
+        digits.find_first_not_of("0123456789") != std::string::npos)
+        return 0;
+    return static_cast<pid_t>(std::stol(digits));
+}
+
+bool processRuns(pid_t pid) {
+    return ::kill(pid, 0) == 0 || errno == EPERM;
+}
+
 }  // namespace
+
+bool isPresentOnDisk(const std::string& rawPath) {
+    std::string path = withoutUtf8Prefix(rawPath);
+    if (isArchivePath(path)) return false;
+    std::error_code error;
+    return fs::exists(fs::symlink_status(resolveCase(path), error));
+}
+
+int removeStaleSaves(const std::string& folder) {
+    int removed = 0;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder, error)) {
+        std::string name = entry.path().filename().string();
+        pid_t pid = savingProcess(name);
+        if (pid == 0 || (pid != ::getpid() && processRuns(pid))) continue;
+        std::error_code failed;
+        if (fs::remove(entry.path(), failed)) {
+            std::cout << "files: removed '" << name << "', left by an interrupted save"
+                      << std::endl;
+            ++removed;
+        } else if (failed) {
+            std::cout << "files: cannot remove '" << name << "': " << failed.message() << std::endl;
+        }
+    }
+    return removed;
+}
 
 bool isArchivePath(const std::string& path) {
     return withoutUtf8Prefix(path).rfind(kArchivePrefix, 0) == 0;
@@ -59,11 +154,7 @@ std::optional<std::string> readBytes(const std::string& rawPath) {
         if (!archive) return std::nullopt;
         return archive->read(member);
     }
-    std::ifstream in(resolveCase(path), std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return readDiskFile(resolveCase(path));
 }
 
 std::optional<std::string> readText(const std::string& path) {
@@ -93,25 +184,20 @@ bool writeBytes(const std::string& rawPath, const std::string& bytes) {
         return false;
     }
     std::string target = resolveCase(path);
-    std::string temporary = target + ".saving-" + std::to_string(getpid());
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            std::cout << "files: cannot write '" << target << "'" << std::endl;
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return false;
-        }
-    }
+    std::string temporary = target + kSavingMark + std::to_string(getpid());
     std::error_code error;
+    if (!writeDurably(temporary, bytes)) {
+        std::cout << "files: cannot write '" << target << "'" << std::endl;
+        fs::remove(temporary, error);
+        return false;
+    }
     fs::rename(temporary, target, error);
     if (error) {
         std::cout << "files: cannot replace '" << target << "': " << error.message() << std::endl;
         fs::remove(temporary, error);
         return false;
     }
+    syncFolder(fs::path(target).parent_path());
     return true;
 }
 

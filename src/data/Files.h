@@ -21,9 +21,16 @@ std::optional<std::string> readText(const std::string& path);
 // end counts, an empty text has no lines.
 std::vector<std::string> lines(const std::string& text);
 
-// Writes the whole file through a temporary file beside it, so that a failed save never
-// leaves it half written. Archive paths are never written. False on failure (said on stdout).
+// Writes the whole file through a temporary file beside it ("<file>.saving-<pid>"),
+// flushed to the disk before it is renamed over the file and the folder after, so that
+// neither a failed save nor a power loss leaves it half written. Archive paths are never
+// written. False on failure (said on stdout).
 bool writeBytes(const std::string& path, const std::string& bytes);
+// Removes the temporary files that saves of processes no longer running left in a
+// folder (killed during a save); returns how many.
+int removeStaleSaves(const std::string& folder);
+// Whether a file of that name (any letter case) is on disk, readable or not.
+bool isPresentOnDisk(const std::string& path);
 bool exists(const std::string& path);
 bool makeFolders(const std::string& folder);
 // Copies a file; a target that already holds the same bytes is left as it is.

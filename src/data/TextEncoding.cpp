@@ -91,16 +91,9 @@ std::string windows1252ToUtf8(const std::string& bytes) {
     return out;
 }
 
-std::string decodeStoredText(const std::string& bytes) {
-    if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) return decodeUtf8Text(bytes.substr(3));
-    if (bytes.rfind("\xFF\xFE", 0) == 0) return utf16ToUtf8(bytes.substr(2), false);
-    if (bytes.rfind("\xFE\xFF", 0) == 0) return utf16ToUtf8(bytes.substr(2), true);
-    if (isValidUtf8(bytes)) return bytes;
-    return windows1252ToUtf8(bytes);
-}
-
-std::string decodeUtf8Text(const std::string& bytes) {
-    std::string text = bytes.rfind("\xEF\xBB\xBF", 0) == 0 ? bytes.substr(3) : bytes;
+namespace {
+// UTF-8 after its byte-order mark: valid UTF-8 stays, a stray byte is Windows-1252.
+std::string lenientUtf8(const std::string& text) {
     if (isValidUtf8(text)) return text;
     std::string out;
     for (char32_t code : decodeUtf8(text))
@@ -108,16 +101,33 @@ std::string decodeUtf8Text(const std::string& bytes) {
     return out;
 }
 
+const char kUtf8Mark[] = "\xEF\xBB\xBF";
+}  // namespace
+
+std::string decodeStoredText(const std::string& bytes) {
+    if (bytes.rfind(kUtf8Mark, 0) == 0) return lenientUtf8(bytes.substr(3));
+    if (bytes.rfind("\xFF\xFE", 0) == 0) return utf16ToUtf8(bytes.substr(2), false);
+    if (bytes.rfind("\xFE\xFF", 0) == 0) return utf16ToUtf8(bytes.substr(2), true);
+    if (isValidUtf8(bytes)) return bytes;
+    return windows1252ToUtf8(bytes);
+}
+
+std::string decodeUtf8Text(const std::string& bytes) {
+    return lenientUtf8(bytes.rfind(kUtf8Mark, 0) == 0 ? bytes.substr(3) : bytes);
+}
+
 std::string encodeStoredText(const std::string& utf8) {
-    std::u32string codes = decodeUtf8(utf8);
     std::string single;
-    single.reserve(codes.size());
-    for (char32_t code : codes) {
+    single.reserve(utf8.size());
+    for (char32_t code : decodeUtf8(utf8)) {
         int byte = windows1252Byte(code);
-        if (byte < 0) return utf8;  // a character one byte cannot hold: keep UTF-8
+        if (byte < 0) break;  // a character one byte cannot hold
         single += static_cast<char>(byte);
     }
-    return single;
+    // Single bytes only when they read back as exactly this text: "\xC3\xA9" as single
+    // bytes would read as UTF-8, a leading "\xFF\xFE" as UTF-16, "\xEF\xBB\xBF" as a mark.
+    if (decodeStoredText(single) == utf8) return single;
+    return kUtf8Mark + utf8;
 }
 
 std::string encodeWindows1252Html(const std::string& utf8) {

@@ -8,9 +8,10 @@
 // one, valid UTF-8 stays as it is and anything else is read one byte per character.
 std::string decodeStoredText(const std::string& bytes);
 
-// Encodes UTF-8 text for storing: one byte per character (Windows-1252) when every
-// character has such a byte, otherwise UTF-8 without a byte-order mark, which
-// decodeStoredText reads back unchanged. Nothing is ever dropped or mangled.
+// Encodes UTF-8 text for storing: one byte per character (Windows-1252) when those
+// bytes read back as exactly the same text, otherwise UTF-8 with a byte-order mark.
+// decodeStoredText(encodeStoredText(t)) == t for every text t that decodeStoredText can
+// give and every valid UTF-8 text.
 std::string encodeStoredText(const std::string& utf8);
 // Encodes UTF-8 text of an HTML page in Windows-1252; a character without such a byte
 // becomes a numeric character reference ("&#8364;" style), which every browser reads.

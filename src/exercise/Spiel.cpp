@@ -163,6 +163,9 @@ void SpielReset() {
     if (S::SpielMode == 1 || S::SpielMode == 2 || S::SpielMode == 4)
         NotenFenster::HeadLine = Ueberschrift();
     const auto& lektion = Lektion::AktLektion;
+    // A lesson whose notes were all left out asks nothing and says why.
+    if (lektion && lektion->Anzahl == 0)
+        NotenFenster::HeadLine = Lokalisiere("{{The lesson has no notes}}");
     const int64_t sekunde = now() - now() % 1000;
     if (S::AktGrade == 1) {
         if (lektion) lektion->SendeAlle(SpielFenster::Haupt.get());

@@ -246,7 +246,7 @@ int ZufallNotenlang(int chroma) {
 
 void SpielFenster::AddNeueZufallNoten() {
     auto lektion = aktLektion();
-    if (!Haupt || !lektion) return;
+    if (!Haupt || !lektion || lektion->Anzahl == 0) return;  // an empty lesson asks nothing
     if (lektion->AlsZweiHand == 1) {
         AddEinenGanzenTakt();
         return;

@@ -15,42 +15,56 @@ int AktSprache = 1;
 namespace {
 std::shared_ptr<LanguageTable> currentLanguage;
 
-std::string localize(const std::string& text, std::vector<std::string>& beingReplaced);
+// Bounds of one localization: texts nest at most this deep, and at most this many
+// characters of replacement texts are read. A token past either bound, like one that
+// leads back to itself, becomes "!ERROR!", so a file of doubling or endless chains
+// can neither hang the program nor exhaust its stack.
+constexpr size_t kMaxNesting = 32;
+constexpr size_t kMaxReplacementChars = 16384;
+const char* const kError = "!ERROR!";
 
-std::string replaceToken(const std::string& key, std::vector<std::string>& beingReplaced) {
+struct Localization {
+    std::vector<const std::string*> beingReplaced;  // the texts of the table, outermost first
+    size_t charsLeft = kMaxReplacementChars;
+};
+
+std::string localize(const std::string& text, Localization& state);
+
+std::string replaceToken(const std::string& key, Localization& state) {
     const std::string* replacement = currentLanguage ? currentLanguage->find(key) : nullptr;
     if (!replacement) return key;
-    std::string lowerKey = asciiLower(key);
-    if (std::find(beingReplaced.begin(), beingReplaced.end(), lowerKey) != beingReplaced.end())
-        return "!ERROR!";
-    beingReplaced.push_back(lowerKey);
-    std::string result = localize(*replacement, beingReplaced);
-    beingReplaced.pop_back();
+    const auto& open = state.beingReplaced;
+    if (std::find(open.begin(), open.end(), replacement) != open.end()) return kError;
+    if (open.size() >= kMaxNesting || replacement->size() > state.charsLeft) return kError;
+    state.charsLeft -= replacement->size();
+    state.beingReplaced.push_back(replacement);
+    std::string result = localize(*replacement, state);
+    state.beingReplaced.pop_back();
     return result;
 }
 
-std::string localize(const std::string& text, std::vector<std::string>& beingReplaced) {
-    // Each open token collects its key; "}}" closes the token opened last.
-    std::vector<std::string> open{""};
+std::string localize(const std::string& text, Localization& state) {
+    // The result grows in one string; each open token remembers where its key starts,
+    // and "}}" replaces the key of the token opened last. A token never closed stays.
+    std::string out;
+    std::vector<size_t> keyStarts;
     for (size_t i = 0; i < text.size();) {
         if (text.compare(i, 2, "{{") == 0) {
-            open.emplace_back();
+            out += "{{";
+            keyStarts.push_back(out.size());
             i += 2;
-        } else if (text.compare(i, 2, "}}") == 0 && open.size() > 1) {
-            std::string key = std::move(open.back());
-            open.pop_back();
-            open.back() += replaceToken(key, beingReplaced);
+        } else if (text.compare(i, 2, "}}") == 0 && !keyStarts.empty()) {
+            size_t keyStart = keyStarts.back();
+            keyStarts.pop_back();
+            std::string key = out.substr(keyStart);
+            out.resize(keyStart - 2);
+            out += replaceToken(key, state);
             i += 2;
         } else {
-            open.back() += text[i++];
+            out += text[i++];
         }
     }
-    while (open.size() > 1) {  // a token never closed stays as written
-        std::string rest = "{{" + open.back();
-        open.pop_back();
-        open.back() += rest;
-    }
-    return open.front();
+    return out;
 }
 }  // namespace
 
@@ -77,8 +91,8 @@ const LanguageTable* CurrentLanguage() {
 }
 
 std::string Lokalisiere(const std::string& text) {
-    std::vector<std::string> beingReplaced;
-    return localize(text, beingReplaced);
+    Localization state;
+    return localize(text, state);
 }
 
 namespace {

@@ -27,7 +27,9 @@ const LanguageTable* CurrentLanguage();
 
 // Replaces every "{{key}}" by the current language's text, itself localized again, so
 // texts may name other keys; a key without a text shows as written; a text that leads
-// back to a key already being replaced becomes "!ERROR!".
+// back to a key already being replaced becomes "!ERROR!", and so does a token nested
+// more than 32 deep or one whose text would take the replacement texts read for one
+// call past 16,384 characters.
 std::string Lokalisiere(const std::string& text);
 
 // Reads a language file (UTF-8 text): entries after "[LanguageDefinition]" up to the

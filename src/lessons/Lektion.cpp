@@ -40,13 +40,9 @@ bool isBlank(const std::string& text) {
                        [](unsigned char c) { return std::isspace(c) != 0; });
 }
 
-bool hasDigit(const std::string& text) {
-    return std::any_of(text.begin(), text.end(),
-                       [](unsigned char c) { return std::isdigit(c) != 0; });
-}
-
-// The elements of a "Noten" text; empty elements are skipped, one that is no number
-// counts as 0.
+// The elements of a "Noten" text that are pitches; empty elements are skipped, and one
+// that is no chroma value of a pitch (not a number, 0, a rest, out of range) is left
+// out and said, so that the exercise never asks what cannot be drawn or answered.
 std::vector<int> readElements(const std::string& noten) {
     std::vector<int> werte;
     size_t start = 0;
@@ -56,10 +52,13 @@ std::vector<int> readElements(const std::string& noten) {
         std::string element = noten.substr(start, bar - start);
         start = bar + 1;
         if (isBlank(element)) continue;
-        if (!hasDigit(element))
-            std::cout << "lessons: note '" << element << "' is no number; it counts as 0"
+        int wert = LenientInt(element);
+        if (wert == 0 || !ChromaTyp::isPitch(wert)) {
+            std::cout << "lessons: note '" << element << "' is no pitch; it is left out"
                       << std::endl;
-        werte.push_back(LenientInt(element));
+            continue;
+        }
+        werte.push_back(wert);
     }
     return werte;
 }
@@ -162,6 +161,11 @@ void Lektion::NotenFeldAusString(const std::string& noten, int wahl) {
     Ranges ranges = rangesOf(werte);
     for (int v : werte) {
         int t = keptInRange(Transposer::Umrechnen(v, Transpose), ranges);
+        if (t == 0 || !ChromaTyp::isPitch(t)) {
+            std::cout << "lessons: note " << v << " moved by " << Transpose << " is " << t
+                      << ", no pitch; it is left out" << std::endl;
+            continue;
+        }
         Chroma[Anzahl] = t;
         Midi[Anzahl] = ChromaTyp::Midi(t);
         ++Anzahl;

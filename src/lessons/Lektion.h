@@ -56,7 +56,8 @@ class Lektion {
 
     // Fills Chroma, Midi and Anzahl from a "Noten" text ("22|25|28"); `wahl` moves the
     // notes to the treble (1), the bass (2) or both staffs (3), 0 keeps them. Each note
-    // is moved by `Transpose` and kept within the range its staff had.
+    // is moved by `Transpose` and kept within the range its staff had. Elements that are
+    // no pitch (0 and rests included) are left out with a line on standard output.
     void NotenFeldAusString(const std::string& noten, int wahl);
 
     // MIDI number other than 0: whether a note sounds it. MIDI 0: whether a note is

@@ -13,6 +13,8 @@ class IniClass {
 
     std::string Name;  // the file name exactly as the caller passed it: the cache key
     std::string Text;  // the whole text as loaded (UTF-8 inside), then as changed by writes
+    // The file exists but could not be read: it is never saved over, changes stay here.
+    bool unreadableOnDisk = false;
 
     static std::string Lesen(const std::string& datei, const std::string& sektion,
                              const std::string& key);

@@ -33,6 +33,33 @@ TEST_F(NoteFeed, EighthsOnlyMakeBarsOfEightInPairs) {
     }
 }
 
+// "abc|||-5|99999" holds no pitch: the lesson is empty, every method asks nothing and
+// the staff's headline says why.
+struct EmptyLessonCase {
+    int method;
+    int zweiHand;
+};
+
+class EmptyLesson : public NoteFeed, public ::testing::WithParamInterface<EmptyLessonCase> {};
+
+TEST_P(EmptyLesson, AsksNothingAndSaysSo) {
+    ::testing::internal::CaptureStdout();
+    useLesson({"abc|||-5|99999", 1, GetParam().zweiHand});
+    menu(GetParam().method);
+    for (int i = 0; i < 20; ++i) SpielFenster::AddNeueZufallNoten();
+    ticksFor(3000);
+    ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(Lektion::AktLektion->Anzahl, 0);
+    EXPECT_TRUE(SpielFenster::Haupt->Liste.empty());
+    EXPECT_EQ(asked(), nullptr);
+    EXPECT_EQ(NotenFenster::HeadLine, "The lesson has no notes");
+}
+
+INSTANTIATE_TEST_SUITE_P(Methods, EmptyLesson,
+                         ::testing::Values(EmptyLessonCase{MDI::MENU_SINGLE, 0},
+                                           EmptyLessonCase{MDI::MENU_FLOATING, 0},
+                                           EmptyLessonCase{MDI::MENU_FLOATING, 1}));
+
 TEST_F(NoteFeed, SingleNotesNeverUseEighths) {
     useLesson({"22|25|28|31|34"});
     noteLang("1");

@@ -38,11 +38,27 @@ INSTANTIATE_TEST_SUITE_P(
                       NotesCase{"5|22", 2, {105, 122}, {}},
                       NotesCase{"122|125", 1, {22, 25}, {60, 62}},
                       NotesCase{"122|25", 0, {122, 25}, {36, 62}},
-                      NotesCase{"100|22|143", 3, {100, 22, 143, 100, 122, 43}, {}},
-                      NotesCase{"22||25|", 0, {22, 25}, {}},          // empty elements
-                      NotesCase{"22|x|25", 0, {22, 0, 25}, {}},       // no number counts 0
-                      NotesCase{"", 0, {}, {}},                       // no notes at all
+                      NotesCase{"100|22|143", 3, {22, 143, 122, 43}, {}},  // 100 is a rest
+                      NotesCase{"22||25|", 0, {22, 25}, {}},               // empty elements
+                      NotesCase{"22|x|25", 0, {22, 25}, {}},               // no number: out
+                      NotesCase{"abc|||-5|99999", 0, {}, {}},              // no pitch at all
+                      NotesCase{"0|22|91|99|100|191|-22|190", 0, {22, 190}, {}},
+                      NotesCase{"95|90", 2, {190}, {}},  // a rest stays out in the bass
+                      NotesCase{"", 0, {}, {}},          // no notes at all
                       NotesCase{" 28 |31", 0, {28, 31}, {64, 65}}));  // lenient numbers
+
+TEST_F(LessonTest, ElementsThatAreNoPitchAreLeftOutAndSaid) {
+    Lektion lektion;
+    ::testing::internal::CaptureStdout();
+    lektion.NotenFeldAusString("abc|||-5|99999", 0);
+    std::string said = ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(lektion.Anzahl, 0);
+    for (const char* element : {"'abc'", "'-5'", "'99999'"})
+        EXPECT_NE(said.find(element), std::string::npos) << said;
+    lektion.FindExtrema();
+    EXPECT_EQ(lektion.MinimumMidi, 999);  // an empty lesson has no range
+    EXPECT_EQ(lektion.MaximumMidi, 0);
+}
 
 TEST_F(LessonTest, ALessonKeepsItsFirst149NotesAfterTheClefCopies) {
     std::string noten;

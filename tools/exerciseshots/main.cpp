@@ -480,5 +480,11 @@ int main(int argc, char** argv) {
     std::filesystem::remove_all(data);
     menu(MDI::MENU_PAUSE);
     instrumentShots(folder);
+    // A lesson whose notes are no pitches: the exercise asks nothing and says so.
+    IniClass::Schreiben(AppPfad + "Lektionen.ini", "Lesen 98", "Noten", "abc|||-5|99999");
+    LadeLektion(98, 0);
+    menu(MDI::MENU_FLOATING);
+    ticks(1500);
+    save(folder, "empty-lesson");
     return 0;
 }
