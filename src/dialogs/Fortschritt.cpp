@@ -11,6 +11,7 @@
 #include "data/Files.h"
 #include "i18n/Sprache.h"
 #include "music/ChromaTyp.h"
+#include "notation/MainStaffKept.h"
 #include "notation/Note.h"
 #include "notation/NotenFenster.h"
 #include "platform/PixelCanvas.h"
@@ -95,32 +96,6 @@ bool schreibePng(const PixelCanvas& gross, const std::string& datei) {
     std::cout << "progress: cannot write " << datei << std::endl;
     return false;
 }
-
-// The staff window's class-wide state that a second staff would disturb.
-class MainStaffKept {
-  public:
-    MainStaffKept()
-        : headLine_(NotenFenster::HeadLine),
-          nameLine_(NotenFenster::NameLine),
-          nameText_(NotenFenster::NameText),
-          vorTaktpos_(NotenFenster::VorTaktpos),
-          hauptFenster_(Note::HauptFenster),
-          zweiHand_(Note::ZweiHandLektion) {}
-    ~MainStaffKept() {
-        NotenFenster::HeadLine = headLine_;
-        NotenFenster::NameLine = nameLine_;
-        NotenFenster::NameText = nameText_;
-        NotenFenster::VorTaktpos = vorTaktpos_;
-        Note::HauptFenster = hauptFenster_;
-        Note::ZweiHandLektion = zweiHand_;
-    }
-
-  private:
-    std::string headLine_, nameLine_, nameText_;
-    int vorTaktpos_;
-    std::function<NotenFenster*()> hauptFenster_;
-    std::function<bool()> zweiHand_;
-};
 
 // ---- the staff picture ----------------------------------------------------------------
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "data/Files.h"
+#include "notation/MainStaffKept.h"
 #include "notation/Note.h"
 #include "notation/NotenFenster.h"
 
@@ -35,33 +36,6 @@ int staffSetOf(const Lektion& lektion, const std::vector<int>& noten) {
     bool treble = std::any_of(noten.begin(), noten.end(), [](int c) { return c < 100; });
     return bass && treble ? 3 : bass ? 2 : 1;
 }
-
-// The staff window's class-wide state that a second staff would disturb: the main
-// staff's texts, the bar position and the staff the notes ask for their bar.
-class MainStaffKept {
-  public:
-    MainStaffKept()
-        : headLine_(NotenFenster::HeadLine),
-          nameLine_(NotenFenster::NameLine),
-          nameText_(NotenFenster::NameText),
-          vorTaktpos_(NotenFenster::VorTaktpos),
-          hauptFenster_(Note::HauptFenster),
-          zweiHand_(Note::ZweiHandLektion) {}
-    ~MainStaffKept() {
-        NotenFenster::HeadLine = headLine_;
-        NotenFenster::NameLine = nameLine_;
-        NotenFenster::NameText = nameText_;
-        NotenFenster::VorTaktpos = vorTaktpos_;
-        Note::HauptFenster = hauptFenster_;
-        Note::ZweiHandLektion = zweiHand_;
-    }
-
-  private:
-    std::string headLine_, nameLine_, nameText_;
-    int vorTaktpos_;
-    std::function<NotenFenster*()> hauptFenster_;
-    std::function<bool()> zweiHand_;
-};
 
 // A staff row of the picture at height y, sized so that its paper fills the width.
 std::shared_ptr<NotenFenster> staffRow(int y, int systeme, int tonart) {
