@@ -14,26 +14,10 @@
 #include "exercise/ExerciseFixture.h"
 #include "platform/Net.h"
 #include "platform/net/SocketNetClient.h"
+#include "server/HeadlessChromium.h"
 #include "server/ServerProcess.h"
 
 namespace {
-
-std::string chromiumPath() {
-    for (const char* candidate : {"/usr/bin/chromium", "/usr/bin/chromium-browser"})
-        if (access(candidate, X_OK) == 0) return candidate;
-    return "";
-}
-
-std::string run(const std::string& command) {
-    std::string output;
-    if (std::FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[65536];
-        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            output.append(buffer, n);
-        pclose(pipe);
-    }
-    return output;
-}
 
 class ExaminationToTeacher : public ExerciseTest {
   protected:
@@ -59,11 +43,7 @@ class ExaminationToTeacher : public ExerciseTest {
         if (!folder.empty()) std::filesystem::remove_all(folder);
     }
     std::string browse(const std::string& url) {
-        return run(chromium +
-                   " --headless --no-sandbox --disable-gpu --disable-quic --no-first-run"
-                   " --disable-background-networking --disable-component-update --disable-sync"
-                   " --user-data-dir=" +
-                   folder + "/profile --dump-dom '" + url + "' 2>/dev/null");
+        return runHeadlessChromium(chromium, folder + "/profile", "--dump-dom", url);
     }
     std::string chromium, folder;
     std::unique_ptr<ServerProcess> server;

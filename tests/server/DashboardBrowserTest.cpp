@@ -15,26 +15,10 @@
 #include <string>
 #include <vector>
 
+#include "server/HeadlessChromium.h"
 #include "server/ServerProcess.h"
 
 namespace {
-
-std::string chromiumPath() {
-    for (const char* candidate : {"/usr/bin/chromium", "/usr/bin/chromium-browser"})
-        if (access(candidate, X_OK) == 0) return candidate;
-    return "";
-}
-
-std::string run(const std::string& command) {
-    std::string output;
-    if (std::FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[65536];
-        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            output.append(buffer, n);
-        pclose(pipe);
-    }
-    return output;
-}
 
 class DashboardInChromium : public ::testing::Test {
   protected:
@@ -66,12 +50,8 @@ class DashboardInChromium : public ::testing::Test {
 
     // Runs headless Chromium on a page of the server and returns what it printed.
     std::string browse(const std::string& what, const std::string& url) {
-        std::string profile = folder + "/profile";
-        return run(chromium +
-                   " --headless --no-sandbox --disable-gpu --disable-quic --no-first-run"
-                   " --disable-background-networking --disable-component-update --disable-sync"
-                   " --user-data-dir=" +
-                   profile + " --window-size=1500,1100 " + what + " '" + url + "' 2>/dev/null");
+        return runHeadlessChromium(chromium, folder + "/profile", "--window-size=1500,1100 " + what,
+                                   url);
     }
     std::string dom(const std::string& pathAndQuery) {
         return browse("--dump-dom",
