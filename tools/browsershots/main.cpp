@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 
+#include "../shots/WindowShots.h"
 #include "app/MDI.h"
 #include "app/Programm.h"
 #include "data/Daten.h"
@@ -24,23 +25,9 @@ using B = LektionenBrowser;
 std::string folder;
 int failures = 0;
 
-// The top-level widget showing this window's title, or none.
-QWidget* windowTitled(const std::string& title) {
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->isVisible() && widget->windowTitle().toStdString() == title) return widget;
-    return nullptr;
-}
-
 void save(Gadget* window, const std::string& name) {
-    QApplication::processEvents();
-    QWidget* widget = windowTitled(Ui::gui->translate(Ui::gui->text(window)));
-    std::string file = folder + "/" + name + ".png";
-    if (widget && widget->grab().toImage().save(QString::fromStdString(file))) {
-        std::printf("wrote %s\n", file.c_str());
-    } else {
-        std::printf("cannot write %s\n", file.c_str());
-        ++failures;
-    }
+    QWidget* widget = shownWindowTitled(Ui::gui->translate(Ui::gui->text(window)));
+    if (!saveWidgetShot(widget, folder + "/" + name + ".png")) ++failures;
 }
 
 // What a click on the item for section `nummer` of the list does.

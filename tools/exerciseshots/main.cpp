@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "../shots/WindowShots.h"
 #include "app/MDI.h"
 #include "app/Programm.h"
 #include "data/Daten.h"
@@ -111,16 +112,6 @@ void askWord(const std::string& word, size_t typed, bool wrongReturn) {
 }
 
 // The information window as the screen shows it: its HTML view rendered by Qt.
-void saveInfoWindow(const std::string& folder, const std::string& name) {
-    QApplication::processEvents();
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (!widget->isVisible() || !widget->findChild<QTextBrowser*>()) continue;
-        std::string file = folder + "/" + name + ".png";
-        widget->grab().save(QString::fromStdString(file));
-        std::printf("wrote %s\n", file.c_str());
-    }
-}
-
 // A frame scaled for the manual, whose pages are 630 pixels wide.
 void saveForManual(const std::string& folder, const std::string& name) {
     auto* canvas = static_cast<QtCanvas*>(Ui::mainCanvas());
@@ -274,7 +265,7 @@ void codePictures(const std::string& folder, const std::string& server) {
         ticks(200);
     }
     ticks(50);
-    saveInfoWindow(folder, "result-sent-german");
+    saveInfoWindowShot(folder, "result-sent-german");
     closeInfoWindow();
     Geheim::LadeCodeServerListe(CodeServerAdresse());
     auto typeCode = [](const std::string& code) {
@@ -290,15 +281,15 @@ void codePictures(const std::string& folder, const std::string& server) {
         std::string language = sprache == 1 ? "german" : "english";
         MDI::SwitchSprache(sprache);
         typeCode(valid);
-        saveInfoWindow(folder, "code-typed-valid-" + language);
+        saveInfoWindowShot(folder, "code-typed-valid-" + language);
         closeInfoWindow();
         typeCode(broken);
-        saveInfoWindow(folder, "code-typed-invalid-" + language);
+        saveInfoWindowShot(folder, "code-typed-invalid-" + language);
         // Back to the older server line, forward to the newest.
         InfoFenster::Event(InfoFenster::Button[InfoFenster::BUT_BACK]);
         InfoFenster::Event(InfoFenster::Button[InfoFenster::BUT_FORWARD]);
         ticks(50);
-        saveInfoWindow(folder, "code-server-line-" + language);
+        saveInfoWindowShot(folder, "code-server-line-" + language);
         closeInfoWindow();
     }
 }
@@ -459,22 +450,22 @@ int main(int argc, char** argv) {
         menu(MDI::MENU_COMPETITION);
         ticks(6500);
         finish(true);
-        saveInfoWindow(folder, "result-passed-" + language);
+        saveInfoWindowShot(folder, "result-passed-" + language);
         closeInfoWindow();
         menu(MDI::MENU_COMPETITION);
         ticks(6500);
         finish(false);
-        saveInfoWindow(folder, "result-failed-" + language);
+        saveInfoWindowShot(folder, "result-failed-" + language);
         closeInfoWindow();
         InfoFenster::ShowAs(InfoFenster::SHOW_INFO, "info");
-        saveInfoWindow(folder, "info-" + language);
+        saveInfoWindowShot(folder, "info-" + language);
         closeInfoWindow();
         InfoFenster::ShowAs(InfoFenster::SHOW_ANLEITUNG, "anleitung");
-        saveInfoWindow(folder, "manual-top-" + language);
+        saveInfoWindowShot(folder, "manual-top-" + language);
         Ui::gui->clickLink(InfoFenster::HtmlView, "#pruefung");
-        saveInfoWindow(folder, "manual-examination-" + language);
+        saveInfoWindowShot(folder, "manual-examination-" + language);
         Ui::gui->clickLink(InfoFenster::HtmlView, "#midi");
-        saveInfoWindow(folder, "manual-midi-" + language);
+        saveInfoWindowShot(folder, "manual-midi-" + language);
         closeInfoWindow();
     }
     std::filesystem::remove_all(data);

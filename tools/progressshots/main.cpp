@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <string>
 
+#include "../shots/WindowShots.h"
 #include "app/MDI.h"
 #include "app/Programm.h"
 #include "dialogs/InfoFenster.h"
@@ -110,15 +111,6 @@ void saveWholePage(const std::string& folder, const std::string& name) {
     }
 }
 
-void saveInfoWindow(const std::string& folder, const std::string& name) {
-    QApplication::processEvents();
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (!widget->isVisible() || !widget->findChild<QTextBrowser*>()) continue;
-        std::string file = folder + "/" + name + ".png";
-        widget->grab().save(QString::fromStdString(file));
-        std::printf("wrote %s\n", file.c_str());
-    }
-}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -144,10 +136,10 @@ int main(int argc, char** argv) {
         const std::string language = sprache == 1 ? "german" : "english";
         MDI::SwitchSprache(sprache);
         Programm::HandleEvent({EventId::MenuAction, nullptr, MDI::MENU_FORTSCHRITT});
-        saveInfoWindow(folder, "progress-" + language);
+        saveInfoWindowShot(folder, "progress-" + language);
         saveWholePage(folder, "progress-whole-" + language);
         Programm::HandleEvent({EventId::GadgetAction, InfoFenster::Button[InfoFenster::BUT_BACK]});
-        saveInfoWindow(folder, "progress-clear-question-" + language);
+        saveInfoWindowShot(folder, "progress-clear-question-" + language);
         Programm::HandleEvent({EventId::WindowClose, InfoFenster::Window});
     }
     Verlauf::Schliesse();

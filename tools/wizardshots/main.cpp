@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <string>
 
+#include "../shots/WindowShots.h"
 #include "app/MDI.h"
 #include "app/Programm.h"
 #include "dialogs/LektionenAssistent.h"
@@ -25,22 +26,9 @@ using A = LektionenAssistent;
 std::string folder;
 int failures = 0;
 
-QWidget* windowTitled(const std::string& title) {
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->isVisible() && widget->windowTitle().toStdString() == title) return widget;
-    return nullptr;
-}
-
 void grab(Gadget* window, const std::string& name) {
-    QApplication::processEvents();
-    QWidget* widget = windowTitled(Ui::gui->translate(Ui::gui->text(window)));
-    const std::string file = folder + "/" + name + ".png";
-    if (widget && widget->grab().toImage().save(QString::fromStdString(file))) {
-        std::printf("wrote %s\n", file.c_str());
-    } else {
-        std::printf("cannot write %s\n", file.c_str());
-        ++failures;
-    }
+    QWidget* widget = shownWindowTitled(Ui::gui->translate(Ui::gui->text(window)));
+    if (!saveWidgetShot(widget, folder + "/" + name + ".png")) ++failures;
 }
 
 // The lesson browser on the learner's own book, with the lesson just made.
@@ -67,7 +55,7 @@ void save(const std::string& name) {
         A::MaleCanvas();
         QApplication::processEvents();
     }
-    QWidget* widget = windowTitled(Ui::gui->translate(Ui::gui->text(A::Window)));
+    QWidget* widget = shownWindowTitled(Ui::gui->translate(Ui::gui->text(A::Window)));
     const std::string file = folder + "/" + name + ".png";
     if (widget && widget->grab().toImage().save(QString::fromStdString(file))) {
         std::printf("wrote %s\n", file.c_str());
