@@ -157,12 +157,6 @@ void WindowClose(Gadget* window) {
         ProgrammBeenden();
         return;
     }
-    if (window && window == LektionenBrowser::QuintenWindow) {  // back to the lesson browser
-        Ui::gui->setEnabled(LektionenBrowser::Window, true);
-        Ui::gui->setVisible(window, false);
-        Ui::gui->activate(LektionenBrowser::Window);
-        return;
-    }
     DialogGeschlossen(window);
 }
 

@@ -27,10 +27,15 @@ void vergiss(Gadget* window) {
 void ZeigeModal(Gadget* window) {
     if (!Ui::gui || !window) return;
     vergiss(window);
+    Gadget* darunter = offeneDialoge().empty() ? nullptr : offeneDialoge().back();
     offeneDialoge().push_back(window);
+    Ui::gui->setEnabled(window, true);  // it may have been under another dialog last time
     Ui::gui->setVisible(window, true);
-    if (Ui::mainWindow) Ui::gui->setEnabled(Ui::mainWindow, false);
+    // The new dialog takes the focus before the windows under it are disabled, so the
+    // keyboard reaches it.
     Ui::gui->activate(window);
+    if (darunter) Ui::gui->setEnabled(darunter, false);
+    if (Ui::mainWindow) Ui::gui->setEnabled(Ui::mainWindow, false);
 }
 
 void SchliesseDialog(Gadget* window) {
@@ -43,6 +48,7 @@ void DialogGeschlossen(Gadget* window) {
     Ui::gui->setVisible(window, false);
     if (auto haken = schliessHaken().extract(window)) haken.mapped()();
     if (!offeneDialoge().empty()) {
+        Ui::gui->setEnabled(offeneDialoge().back(), true);
         Ui::gui->activate(offeneDialoge().back());
         return;
     }

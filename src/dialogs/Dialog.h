@@ -7,13 +7,14 @@
 
 #include "platform/Gadget.h"
 
-// Shows the dialog's window, disables the main window and gives the dialog the focus.
+// Shows the dialog's window, gives it the focus and disables the main window and the
+// dialog it opened over (the circle of fifths over the lesson browser).
 void ZeigeModal(Gadget* window);
 // Posts the window-close event of the dialog's window, as its close box does.
 void SchliesseDialog(Gadget* window);
 // Hides a dialog whose close event arrived. The dialog opened before it and still shown
-// gets the focus back; when none is left, the main window is enabled and its canvas
-// gets the focus.
+// is enabled again and gets the focus back; when none is left, the main window is enabled and its
+// canvas gets the focus.
 void DialogGeschlossen(Gadget* window);
 // Tells a dialog once, after its window has closed: it lets go of what it holds while it is
 // shown (an answer receiver it installed). A window that closes again is told again only

@@ -8,6 +8,7 @@
 #include "data/Daten.h"
 #include "data/Files.h"
 #include "data/TextEncoding.h"
+#include "dialogs/Dialog.h"
 #include "dialogs/LektionsBild.h"
 #include "exercise/Spiel.h"
 #include "i18n/Sprache.h"
@@ -332,11 +333,7 @@ bool LektionenBrowser::HatNoten(int nummer) {
 int LektionenBrowser::LetzterSchrittTonarten() {
     const std::string sektion = lessonSection(LastLektionauswahl);
     if (!leftOpen(sektion, "Tonart") && !leftOpen(sektion, "Transpose")) return 0;
-    if (Ui::gui && Window && QuintenWindow) {
-        Ui::gui->setVisible(QuintenWindow, true);
-        Ui::gui->activate(QuintenWindow);
-        Ui::gui->setEnabled(Window, false);
-    }
+    if (Window && QuintenWindow) ZeigeModal(QuintenWindow);
     return 1;
 }
 
