@@ -86,6 +86,40 @@ std::vector<double> Transport(RtMidiOut& keys, int rounds) {
 
 }  // namespace
 
+// Resident memory in kB, from /proc.
+long ResidentKb() {
+    FILE* status = std::fopen("/proc/self/status", "r");
+    if (!status) return -1;
+    char line[256];
+    long kb = -1;
+    while (std::fgets(line, sizeof line, status))
+        if (std::sscanf(line, "VmRSS: %ld kB", &kb) == 1) break;
+    std::fclose(status);
+    return kb;
+}
+
+// Without a server the program counts the ports of its clients again, at spans that grow to
+// half a minute: what one count costs in time and memory.
+void CountingWithoutAServer() {
+    setenv("JACK_DEFAULT_SERVER", "lesmora-bench-nobody-home", 1);
+    MIDI::StartUp();
+    const int counts = 1000;
+    std::vector<double> each;
+    MIDI::CountPortsAgain();  // the library's first-use allocations
+    const long before = ResidentKb();
+    for (int i = 0; i < counts; ++i) {
+        const auto start = Steady::now();
+        MIDI::CountPortsAgain();
+        each.push_back(Ms(Steady::now() - start));
+    }
+    const long after = ResidentKb();
+    std::printf("\nCounting the ports again, no JACK server (each half minute in the program):\n");
+    Print("one count, both sides", each);
+    std::printf("%-40s %ld kB over %d counts (%.1f hours of the program)\n",
+                "resident memory growth", after - before, counts, counts / 120.0);
+    MIDI::Reset();
+}
+
 int main() {
     JackServer jack;
     std::string why;
@@ -137,5 +171,6 @@ int main() {
     Print("transport (second client holds it)", transport);
     Print("Note On to answer counted (60 Hz tick)", answered);
     MIDI::Reset();
+    CountingWithoutAServer();
     return 0;
 }

@@ -135,13 +135,29 @@ void MouseUp(int button) {
 // Opening the MIDI clients can take tens of milliseconds (no ALSA sequencer, a JACK
 // server that is not running), so they start once the first frame is on the screen.
 int midiStartNachTicks = 0;
+// Once started, a side without ports looks for them again: after a second, then at
+// spans that double up to half a minute, for without a JACK server each look costs a few
+// milliseconds and a few kB that the MIDI library keeps. -1 before the start.
+int64_t nextPortCount = -1;
+int64_t portCountSpan = 0;
+constexpr int64_t FIRST_PORT_COUNT_MS = 1000;
+constexpr int64_t LONGEST_PORT_COUNT_MS = 30000;
 // The server's list is fetched once the first frames are shown, on this thread and
 // within the request bound, a tick after the MIDI clients so that each tick waits for one.
 int codeListeNachTicks = 0;
 
 void Tick() {
     TimerTickt();
-    if (midiStartNachTicks > 0 && --midiStartNachTicks == 0) MIDI::StartUp();
+    if (midiStartNachTicks > 0 && --midiStartNachTicks == 0) {
+        MIDI::StartUp();
+        portCountSpan = FIRST_PORT_COUNT_MS;
+        nextPortCount = Runtime::millisecs() + portCountSpan;
+    }
+    if (nextPortCount >= 0 && Runtime::millisecs() >= nextPortCount) {
+        MIDI::CountPortsAgain();
+        portCountSpan = std::min(2 * portCountSpan, LONGEST_PORT_COUNT_MS);
+        nextPortCount = Runtime::millisecs() + portCountSpan;
+    }
     if (codeListeNachTicks > 0 && --codeListeNachTicks == 0)
         Geheim::LadeCodeServerListe(CodeServerAdresse());
     if (Programm::NamensEingabeNachTicks > 0 && --Programm::NamensEingabeNachTicks == 0)
@@ -202,6 +218,8 @@ void Programm::SetzeStartwerte() {
     ResetDialoge();
     ungeseheneDruecke = aufgeschobeneLoslasse = 0;
     midiStartNachTicks = 0;
+    nextPortCount = -1;
+    portCountSpan = 0;
     codeListeNachTicks = 0;
     Programm::NamensEingabeNachTicks = 0;
     Beendet = false;

@@ -72,11 +72,6 @@ void PasseWortEin(NotenFenster& haupt) {
     haupt.SchreibX = erste + (haupt.SchreibX - erste) * faktor;
 }
 
-// The bar position in eighths after which the next note starts a new bar.
-int naechsteTaktPos(int taktPos, int lang) {
-    return (taktPos + lang) % 8;
-}
-
 // The active notes asked for: the first and the one after it.
 void ersteZweiAktive(Note*& erste, Note*& zweite) {
     erste = zweite = nullptr;

@@ -169,6 +169,11 @@ void MIDI::StartUp() {
         });
 }
 
+void MIDI::CountPortsAgain() {
+    if (OutStarted == 1) StarteAusgang();
+    if (InStarted == 1) StarteEingang();
+}
+
 // Opening needs only its own side started.
 void MIDI::OutAuf(const std::string& name) {
     StarteAusgang();

@@ -42,6 +42,10 @@ class MIDI {
 
     // Creates the clients that do not exist yet and counts the ports of each side.
     static void StartUp();
+    // Counts again the ports of each side that has a client but had no ports: a keyboard
+    // plugged in later, or a JACK server started later or too busy to take the client at
+    // first. The program asks this from time to time; no client is made here.
+    static void CountPortsAgain();
     // (Re)opens the output or input port whose name equals `name` exactly; port 0 when
     // no port has that name.
     static void OutAuf(const std::string& name);

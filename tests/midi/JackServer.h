@@ -24,7 +24,11 @@ extern char** environ;
 
 class JackServer {
   public:
-    JackServer() = default;
+    // The name is chosen at once, so that clients can be pointed at a server that starts
+    // later (aimClientsHere).
+    JackServer()
+        : name_("lesmora-" + std::to_string(getpid()) + "-" + std::to_string(++counter())),
+          log_("/tmp/" + name_ + ".log") {}
     JackServer(const JackServer&) = delete;
     JackServer& operator=(const JackServer&) = delete;
     ~JackServer() { stop(); }
@@ -32,8 +36,6 @@ class JackServer {
     // Starts jackd and waits until it accepts clients; false (with the reason) when it
     // cannot be started.
     bool start(std::string& why) {
-        name_ = "lesmora-" + std::to_string(getpid()) + "-" + std::to_string(++counter());
-        log_ = "/tmp/" + name_ + ".log";
         // -S: the server waits for every client in each cycle, so a client that the
         // machine's load holds up delays its events instead of dropping them; -t: a loaded
         // machine gets more time before the server gives a client up.
@@ -87,7 +89,7 @@ class JackServer {
                 return false;
             }
             if (running()) {
-                setenv("JACK_DEFAULT_SERVER", name_.c_str(), 1);
+                aimClientsHere();
                 return true;
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -117,6 +119,8 @@ class JackServer {
     }
 
     const std::string& name() const { return name_; }
+    // This process's JACK clients look for this server, whether it runs yet or not.
+    void aimClientsHere() const { setenv("JACK_DEFAULT_SERVER", name_.c_str(), 1); }
 
   private:
     static int& counter() {

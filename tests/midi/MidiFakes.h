@@ -21,12 +21,14 @@ struct FakePorts {
     std::vector<int> opened;
     std::vector<std::string> openedAs;
     int closes = 0;
+    mutable int counts = 0;  // every look at the port list
 
     void check() const {
         if (throws) throw std::runtime_error("the MIDI system broke down");
     }
     int count() const {
         check();
+        ++counts;
         return static_cast<int>(ports.size());
     }
     std::string name(int i) const {
