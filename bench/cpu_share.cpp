@@ -74,9 +74,14 @@ int main(int argc, char** argv) {
     Canvas* canvas = Ui::mainCanvas();
     std::printf("main canvas: %d x %d\n", canvas ? canvas->width() : 0,
                 canvas ? canvas->height() : 0);
-    auto frames = [](const char* phase, int drawn, int skipped) {
-        std::printf("  %s: %d frames drawn, %d unchanged frames skipped\n", phase,
-                    Bildfolge().framesDrawn - drawn, Bildfolge().framesSkipped - skipped);
+    int inParts = Bildfolge().framesDrawnInParts;
+    auto frames = [&inParts](const char* phase, int drawn, int skipped) {
+        std::printf(
+            "  %s: %d frames drawn (%d of them only where they changed), %d unchanged "
+            "frames skipped\n",
+            phase, Bildfolge().framesDrawn - drawn, Bildfolge().framesDrawnInParts - inParts,
+            Bildfolge().framesSkipped - skipped);
+        inParts = Bildfolge().framesDrawnInParts;
     };
     int drawn = Bildfolge().framesDrawn, skipped = Bildfolge().framesSkipped;
     const double idle = share(seconds, [] {});

@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/Image.h"
 #include "platform/ImageFont.h"
@@ -73,6 +74,12 @@ class Canvas {
     virtual void text(const std::string& text, float x, float y) = 0;
     // Hands the finished frame to the screen without waiting for the display.
     virtual void show() {}
+    // The same when only these parts of the frame were drawn again (on a canvas that
+    // keeps its last frame); the rest of the screen still shows the last frame.
+    virtual void showParts(const std::vector<ClipRect>& parts) {
+        (void)parts;
+        show();
+    }
     // True when the canvas still holds and shows the last frame after show(), so a
     // frame drawn exactly like it need not be drawn again (FrameRecorder).
     virtual bool keepsLastFrame() const { return false; }

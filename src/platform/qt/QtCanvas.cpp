@@ -1,5 +1,7 @@
 #include "platform/qt/QtCanvas.h"
 
+#include <QRegion>
+
 #include <map>
 
 namespace {
@@ -189,11 +191,23 @@ void QtCanvas::text(const std::string& text, float x, float y) {
     }
 }
 
-void QtCanvas::show() {
-    if (painter_) {  // something was drawn since the last frame
+// Painting ends before the widget reads the buffer; the frame is drawn and shown within
+// one event, so the widget never meets a half-drawn buffer.
+void QtCanvas::endPainting() {
+    if (painter_) {
         painter_->end();
         painter_.reset();
-        shown_.swap(back_);  // the old frame becomes the next back buffer
     }
+}
+
+void QtCanvas::show() {
+    endPainting();
     widget_->update();
+}
+
+void QtCanvas::showParts(const std::vector<ClipRect>& parts) {
+    endPainting();
+    QRegion region;
+    for (const ClipRect& part : parts) region += QRect(part.x, part.y, part.width, part.height);
+    widget_->update(region);
 }

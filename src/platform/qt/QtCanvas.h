@@ -1,5 +1,6 @@
 #pragma once
-// The canvas on a QImage back buffer, shown by a widget.
+// The canvas on one QImage buffer, shown by a widget. The buffer keeps the last frame, so
+// a frame may be drawn again in parts (FrameRecorder) and only those parts repainted.
 
 #include <QImage>
 #include <QPainter>
@@ -27,12 +28,14 @@ class QtCanvas : public Canvas {
                    int sourceY, int sourceWidth, int sourceHeight) override;
     void text(const std::string& text, float x, float y) override;
     void show() override;
+    void showParts(const std::vector<ClipRect>& parts) override;
     bool keepsLastFrame() const override { return true; }
 
-    const QImage& frame() const { return shown_; }
+    const QImage& frame() const { return back_; }
 
   private:
-    QPainter& painter();  // begins painting the back buffer, in this call's state
+    QPainter& painter();  // begins painting the buffer, in this call's state
+    void endPainting();
     const QImage& tinted(const Image& image);
     // Draws part of a picture into a target rectangle. Stretched parts are scaled once and
     // kept, so that a frame only copies pixels.
@@ -41,7 +44,6 @@ class QtCanvas : public Canvas {
 
     QWidget* widget_;
     QImage back_;
-    QImage shown_;
     std::unique_ptr<QPainter> painter_;
     std::map<std::tuple<qint64, int, int, int, int, int, int>, QImage> scaledParts_;
 };
