@@ -21,6 +21,9 @@ class KeyboardChoice : public PianoTest, public ::testing::WithParamInterface<Ch
 TEST_P(KeyboardChoice, HoldsTheLessonWithRoom) {
     const ChoiceCase& c = GetParam();
     if (c.kurz) IniClass::Schreiben("", "Allgemein", "KurzesKlavier", c.kurz);
+    // A window large enough for every keyboard at 1.5, so that the rebuild keeps it there.
+    gui.setShape(MDI::Window, 0, 0, 1800, 900);
+    Programm::HandleEvent({EventId::WindowSize, MDI::Window});
     KlavierTyp::Scale = 1.5f;  // the scale survives a rebuild
     KlavierTyp::TastaturX = 345;
     KlavierTyp::PassendeTastatur(c.minMidi, c.maxMidi);
