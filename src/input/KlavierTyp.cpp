@@ -1,6 +1,7 @@
 #include "input/KlavierTyp.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iostream>
 
 #include "data/Daten.h"
@@ -363,9 +364,15 @@ void KlavierTyp::Check() {
         locMausY = static_cast<int>((Maus::MausY - TastaturY) / Scale);
         if (locMausX <= keyX(SIZE_ZONE_RIGHT) && locMausX >= keyX(SIZE_ZONE_LEFT) &&
             locMausY >= keyY(SIZE_ZONE_TOP) && locMausY <= keyY(SIZE_ZONE_BOTTOM)) {
+            // The keyboard grows and shrinks about its lower left corner, where the size
+            // button is: it stays near the pointer, and the keyboard on the window's floor.
             const int breite = Ui::mainWindowWidth(), hoehe = Ui::mainWindowHeight();
+            const double links = TastaturX - ORIGIN_X * Scale;
+            const double unten = TastaturY - ORIGIN_Y + H * Scale;
             Scale = nextZoomStep(Scale, {kZoomSteps[0], kZoomSteps[1], kZoomSteps[2]},
                                  largestFittingScale(TastaturB, H, breite, hoehe));
+            TastaturX = static_cast<int>(std::lround(links + ORIGIN_X * Scale));
+            TastaturY = static_cast<int>(std::lround(unten - H * Scale + ORIGIN_Y));
             fitIntoWindow(breite, hoehe);
             zoomPressHeld = true;
             std::cout << "piano: scale " << Scale << std::endl;

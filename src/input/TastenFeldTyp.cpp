@@ -129,11 +129,17 @@ int spellingOf(int chroma) {
     return ((c % 21) + 21) % 21;
 }
 
-// 0.5, 0.7, 1.0 and round again; a step the window cannot hold is cut down to fit.
+// 0.5, 0.7, 1.0 and round again; a step the window cannot hold is cut down to fit. The
+// field grows and shrinks about its lower right corner: in its place below the counters it
+// grows upward over them and shrinks back below them.
 void switchSize() {
     const int breite = Ui::mainWindowWidth(), hoehe = Ui::mainWindowHeight();
+    const double rechts = T::X + T::kBreite * static_cast<double>(T::Scale);
+    const double unten = T::Y + T::kHoehe * static_cast<double>(T::Scale);
     T::Scale = nextZoomStep(T::Scale, {T::kZoomSteps[0], T::kZoomSteps[1], T::kZoomSteps[2]},
                             largestFittingScale(T::kBreite, T::kHoehe, breite, hoehe));
+    T::X = static_cast<int>(std::floor(rechts - T::kBreite * static_cast<double>(T::Scale)));
+    T::Y = static_cast<int>(std::floor(unten - T::kHoehe * static_cast<double>(T::Scale)));
     T::fitIntoWindow(breite, hoehe);
 }
 }  // namespace
