@@ -6,6 +6,8 @@
 
 namespace {
 
+using namespace KeyboardPicture;
+
 // Treble chroma values (C4 = 22).
 constexpr int C4 = 22, D4 = 25;
 
@@ -163,9 +165,9 @@ TEST_F(PianoTest, TheSizeButtonCyclesTheScaleOncePerPress) {
         up();
         tick();
     };
-    // The three-octave keyboard (616 pixels) fits a 1120-pixel window up to this scale:
-    // the largest step is cut to it.
-    const float widest = (1120 - 1) / 616.0f;
+    // The three-octave keyboard fits a 1120-pixel window up to this scale: the largest
+    // step is cut to it.
+    const float widest = (1120 - 1) / float(KeyboardPicture::width(3));
     for (float expected : {1.5f, widest, 1.0f, 1.5f}) {
         pressAt(-50, 165);
         EXPECT_FLOAT_EQ(KlavierTyp::Scale, expected);
@@ -177,9 +179,9 @@ TEST_F(PianoTest, TheSizeButtonCyclesTheScaleOncePerPress) {
         EXPECT_EQ(KlavierTyp::Scale, 1.5f) << c.x << ", " << c.y;
     }
     // The edges of the button.
-    pressAt(-26, 157);
+    pressAt(keyX(SIZE_ZONE_RIGHT), keyY(SIZE_ZONE_TOP));
     EXPECT_FLOAT_EQ(KlavierTyp::Scale, widest);
-    pressAt(-106, 172);
+    pressAt(keyX(SIZE_ZONE_LEFT), keyY(SIZE_ZONE_BOTTOM));
     EXPECT_EQ(KlavierTyp::Scale, 1.0f);
 }
 
@@ -201,16 +203,15 @@ TEST_F(PianoTest, TheGrabBandDragsTheKeyboardInsideTheWindow) {
     tick();
     EXPECT_EQ(KlavierTyp::LastMidi, -1);
     EXPECT_EQ(sounded(62), 0);
-    // Far out on either side: the picture's edges stop at the window's. The picture
-    // stands 106 pixels left of the keys' origin and 1 above it, 616 x 198.
+    // Far out on either side: the picture's edges stop at the window's.
     mouseTo({5000, 5000});
     tick();
-    EXPECT_EQ(KlavierTyp::TastaturX, window.width - (616 - 106));
-    EXPECT_EQ(KlavierTyp::TastaturY, window.height - 198 + 1);
+    EXPECT_EQ(KlavierTyp::TastaturX, window.width - (KeyboardPicture::width(3) - ORIGIN_X));
+    EXPECT_EQ(KlavierTyp::TastaturY, window.height - H + ORIGIN_Y);
     mouseTo({-5000, -5000});
     tick();
-    EXPECT_EQ(KlavierTyp::TastaturX, 106);
-    EXPECT_EQ(KlavierTyp::TastaturY, 1);
+    EXPECT_EQ(KlavierTyp::TastaturX, ORIGIN_X);
+    EXPECT_EQ(KlavierTyp::TastaturY, ORIGIN_Y);
     up();
     EXPECT_EQ(Maus::DragWer, 0);
     tick();
