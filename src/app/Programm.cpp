@@ -259,6 +259,8 @@ void Programm::StartUp(Gui& gui) {
     NotenFenster::NotenBild = LadeBild("Noten.png", 60, 140, 18);
     Note::StartUp();
     MDI::FormLoad();
+    // The window's size settles before the first lesson places the piano in it.
+    AllesBeiResizeWindow();
     InputFenster::FormLoad();
     QuestionFenster::FormLoad();
     RegisterSettingsDialog();
