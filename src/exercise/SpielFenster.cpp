@@ -69,7 +69,7 @@ constexpr int kSchmalstesPapier = 200;
 // While the counters show (practice and examination), the paper is as wide as its form
 // asks but ends before the counters of a window this wide.
 int paperWidthFor(const Fensterform& form, int tonart, int fensterBreite) {
-    if (S::AktGrade == 1) return form.breite;  // learn and see shows no counters
+    if (S::AktGrade == S::Lernen) return form.breite;  // learn and see shows no counters
     const int platz = countersOn(fensterBreite).left - kAbstandZuZaehlern - form.x -
                       NotenFenster::paperOverhang(form.scale, tonart);
     return std::min(form.breite, std::max(kSchmalstesPapier, platz));

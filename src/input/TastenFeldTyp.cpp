@@ -277,14 +277,17 @@ void TastenFeldTyp::Show(Canvas& canvas) {
 }
 
 void TastenFeldTyp::Check() {
+    // A press that changed the size acts on nothing else until it is released.
+    const bool gehalten = Maus::MausLinks != 0 || Maus::MausRechts != 0;
+    if (!gehalten) zoomPressHeld = false;
+    if (gehalten && zoomPressHeld) return;
+
     if (Maus::MausLinks == 0 && Maus::MausRechts == 0) {
         Erfolg = 99;
         Pressed = -1;  // the release has already cleared it; a missed release must not stick
-        zoomPressHeld = false;
         return;
     }
     if (Spiel::AktivInstrument != 5) return;
-    if (zoomPressHeld) return;
     // The grab band runs along the top of the field, across the picture's width only: a
     // press elsewhere on the canvas at the same height must not carry the field away.
     const bool imGriff = Maus::MausY > Y && Maus::MausY < Y + kGriffHoehe * Scale &&

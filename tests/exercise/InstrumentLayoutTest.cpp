@@ -67,7 +67,8 @@ class InstrumentLayout : public ExerciseTest {
                             which == Instrument::ShortPiano ? "1" : "0");
         useLesson({"22|25|28|31|34"});
         menu(which == Instrument::Buttons ? MDI::MENU_SINGLE : MDI::MENU_FLOATING);
-        ASSERT_EQ(Spiel::AktivInstrument, which == Instrument::Buttons ? 5 : 1);
+        ASSERT_EQ(Spiel::AktivInstrument,
+                  which == Instrument::Buttons ? Spiel::Tastenfeld : Spiel::Klavier);
         tick();
     }
 
