@@ -259,6 +259,8 @@ void Programm::StartUp(Gui& gui) {
     NotenFenster::NotenBild = LadeBild("Noten.png", 60, 140, 18);
     Note::StartUp();
     MDI::FormLoad();
+    // The window's size settles before the first lesson places the piano in it.
+    AllesBeiResizeWindow();
     InputFenster::FormLoad();
     QuestionFenster::FormLoad();
     RegisterSettingsDialog();
@@ -354,8 +356,10 @@ void AllesBeiResizeWindow() {
     gui.setShape(MDI::Canvas, 0, 0, breite, hoehe);
     gui.redraw(MDI::Canvas);
     KlemmeSpielFenster(breite, hoehe);
-    KlavierTyp::TastaturX = keepInsideWindow(KlavierTyp::TastaturX, breite);
-    KlavierTyp::TastaturY = keepInsideWindow(KlavierTyp::TastaturY, hoehe);
+    // The instruments stay whole inside the window: moved in, and made smaller where the
+    // window cannot hold them at their size.
+    KlavierTyp::fitIntoWindow(breite, hoehe);
+    TastenFeldTyp::fitIntoWindow(breite, hoehe);
 }
 
 Gadget* AktivesFenster() {

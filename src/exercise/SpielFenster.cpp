@@ -12,6 +12,7 @@
 #include "lessons/Lektion.h"
 #include "lessons/Worte.h"
 #include "music/ChromaTyp.h"
+#include "notation/DigitalFeld.h"
 #include "platform/Clock.h"
 #include "platform/Ui.h"
 #include "settings/ApiClass.h"
@@ -57,6 +58,21 @@ bool FormFuerMethode(int methode, int systeme, Fensterform& form) {
         default:
             return false;
     }
+}
+
+// Room between the staff paper and the counters: the paper's shadow falls 85 pixels to
+// its right, darkest near the paper; its first 50 pixels stay off the counters.
+constexpr int kAbstandZuZaehlern = 50;
+// The narrowest paper a window too narrow for the form's width leaves.
+constexpr int kSchmalstesPapier = 200;
+
+// While the counters show (practice and examination), the paper is as wide as its form
+// asks but ends before the counters of a window this wide.
+int paperWidthFor(const Fensterform& form, int tonart, int fensterBreite) {
+    if (S::AktGrade == S::Lernen) return form.breite;  // learn and see shows no counters
+    const int platz = countersOn(fensterBreite).left - kAbstandZuZaehlern - form.x -
+                      NotenFenster::paperOverhang(form.scale, tonart);
+    return std::min(form.breite, std::max(kSchmalstesPapier, platz));
 }
 
 // A word wider than the paper is drawn closer together once all of its notes are
@@ -173,8 +189,9 @@ void SpielFenster::Reset() {
     const int system = lektion ? lektion->System : 3;
     if (FormFuerMethode(S::SpielMode, system, form)) {
         int tonart = lektion ? lektion->Tonart : 0;
-        Haupt = NotenFenster::CreateIt(form.x, form.y, form.breite, form.notenBreit, form.scale,
-                                       system, tonart);
+        const int breite = paperWidthFor(form, tonart, Ui::mainWindowWidth());
+        Haupt = NotenFenster::CreateIt(form.x, form.y, breite, form.notenBreit, form.scale, system,
+                                       tonart);
         Haupt->MitSchatten = 1;
         Haupt->MitGruen = form.mitGruen;
         Haupt->MitWeissBlatt = 1;
@@ -342,6 +359,10 @@ void SpielFenster::KlemmeInsFenster(int breite, int hoehe) {
     if (!Haupt) return;
     Haupt->FensterX = keepInsideWindow(Haupt->FensterX, breite);
     Haupt->FensterY = keepInsideWindow(Haupt->FensterY, hoehe);
+    // A narrower or wider window moves the counters: the paper keeps ending before them.
+    Fensterform form;
+    if (FormFuerMethode(S::SpielMode, Haupt->Systeme, form))
+        Haupt->setPaperWidth(paperWidthFor(form, Haupt->Tonart, breite));
 }
 
 namespace {

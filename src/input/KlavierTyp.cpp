@@ -1,9 +1,12 @@
 #include "input/KlavierTyp.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iostream>
 
 #include "data/Daten.h"
+#include "input/InstrumentFit.h"
+#include "input/KeyboardPicture.h"
 #include "lessons/Lektion.h"
 #include "platform/Clock.h"
 #include "platform/Ui.h"
@@ -33,6 +36,7 @@ int KlavierTyp::locMausX = 0;
 int KlavierTyp::locMausY = 0;
 int KlavierTyp::DragX = 0;
 int KlavierTyp::DragY = 0;
+bool KlavierTyp::zoomPressHeld = false;
 std::shared_ptr<Image> KlavierTyp::Tastatur;
 std::shared_ptr<Image> KlavierTyp::CF;
 std::shared_ptr<Image> KlavierTyp::C_only;
@@ -58,11 +62,13 @@ void KlavierTyp::Reset() {
     TastaturB = 0;
     Scale = 1.0f;
     locMausX = locMausY = DragX = DragY = 0;
+    zoomPressHeld = false;
     Tastatur = CF = C_only = CF2 = EH = EH2 = CIS = nullptr;
     ShowVerboteneTasten = 0;
 }
 
 namespace {
+using namespace KeyboardPicture;
 
 int64_t now() {
     return Runtime::millisecs();
@@ -109,6 +115,7 @@ void KlavierTyp::PassendeTastatur(int minMidi, int maxMidi) {
     TastaturY = 500;
     if (IniClass::Value("", "Allgemein", "KurzesKlavier") == 0) {
         Create(6, 24);  // C1 to C7
+        fitIntoWindow(Ui::mainWindowWidth(), Ui::mainWindowHeight());
         return;
     }
     const int c = 12 * (lo / 12);                  // the C at or below lo
@@ -120,6 +127,7 @@ void KlavierTyp::PassendeTastatur(int minMidi, int maxMidi) {
     } else {
         Create(5, 24);  // F1 to F6
     }
+    fitIntoWindow(Ui::mainWindowWidth(), Ui::mainWindowHeight());
 }
 
 void KlavierTyp::Create(int octaves, int lowMidi) {
@@ -149,9 +157,8 @@ void KlavierTyp::Create(int octaves, int lowMidi) {
 
     const std::string name = "Tastatur" + std::to_string(octaves) + ".png";
     Tastatur = Bild(name);
-    // Without the picture the keys keep their places: 7 white keys of 21 pixels per
-    // octave, 110 pixels of panel on the left.
-    TastaturB = Tastatur ? Tastatur->width() : 147 * octaves + 175;
+    // Without the picture the keys keep their places.
+    TastaturB = Tastatur ? Tastatur->width() : KeyboardPicture::width(octaves);
     CF = Bild("CFdown4.png");
     C_only = Bild("Clinksdown.png");
     CF2 = Bild("CFdown3.png");
@@ -234,30 +241,35 @@ void KlavierTyp::Draw(Canvas& canvas) {
     canvas.setBlend(Blend::Alpha);
     canvas.setColour(3, 3, 3);
     canvas.setScale(s, s);
-    const int links = static_cast<int>(TastaturX - 106 * s);
+    const int links = static_cast<int>(TastaturX - ORIGIN_X * s);
     const float rechts = links + s * TastaturB;
-    const float unten = TastaturY + 197 * s;
+    const float unten = TastaturY + PICTURE_BOTTOM * s;
     const Image* schatten = Schatten.get();
-    canvas.imagePart(schatten, rechts, TastaturY, 85, 197, 615, 0, 85, 200);
+    canvas.imagePart(schatten, rechts, TastaturY, 85, PICTURE_BOTTOM, 615, 0, 85, 200);
     canvas.imagePart(schatten, rechts, unten, 85, 50, 615, 200, 85, 50);
     canvas.imagePart(schatten, links, unten, TastaturB, 50, 0, 200, 615, 50);
 
     // The keyboard and its pressed key.
     canvas.setColour(255, 255, 255);
-    canvas.image(Tastatur.get(), TastaturX - 106 * s, TastaturY - 1);
+    canvas.image(Tastatur.get(), TastaturX - ORIGIN_X * s, TastaturY - ORIGIN_Y);
     for (const KlavierTyp& taste : Liste)
         if (taste.On == 1) taste.DrawOne(canvas);
 
     if (!SpanneBerechnet) FindeErlaubte();
     canvas.setColour(155, 155, 155);
+    // The veils reach down to the row below the white keys, and from the dark well left
+    // of the first key to 2 pixels short of the first key of the span; the right one from
+    // the end of the span to the well right of the top key.
+    const int schleierHoch = WHITE_LENGTH + 1;
     if (FirstLeft && FirstRight) {
         // Veils over the keys outside the lesson's span. Above the top key there is no
         // key left to veil.
         canvas.setAlpha(0.8f);
-        canvas.rect(TastaturX, y(68), 21 * FirstLeft->X + 2, 127);
+        canvas.rect(TastaturX, y(KEYS_TOP), WHITE_W * FirstLeft->X + WHITE_LEFT - 2, schleierHoch);
+        const int spanneEnde = WHITE_W * FirstRight->X + WHITE_LEFT + WHITE_W;
+        const int wellRechts = keyX(TastaturB - RIGHT_CHEEK + 1);
         if (FirstRight != &Liste.back())
-            canvas.rect(x(21 * FirstRight->X + 25), y(68), TastaturB - 21 * FirstRight->X - 174,
-                        127);
+            canvas.rect(x(spanneEnde), y(KEYS_TOP), wellRechts - spanneEnde, schleierHoch);
     }
 
     // Greyed keys inside the span: for good, or fading after a press on one of them.
@@ -271,23 +283,28 @@ void KlavierTyp::Draw(Canvas& canvas) {
         canvas.setAlpha(alpha);
         const int X = taste->X;
         if (taste->Typ == 2) {
-            canvas.rect(x(21 * X + taste->Xadd + 4), y(68), 11, 75);
+            // The black key's face, inside its bevels.
+            canvas.rect(x(WHITE_W * X + taste->Xadd + BLACK_LEFT + 1), y(KEYS_TOP), BLACK_W - 3,
+                        BLACK_LENGTH - 1);
             continue;
         }
-        canvas.rect(x(21 * X + 4), y(144), 19, 50);
+        // The wide lower part, inside the gaps to the neighbours.
+        const int links = WHITE_W * X + WHITE_LEFT;
+        canvas.rect(x(links), y(BLACK_END), WHITE_W - 2, WHITE_BOTTOM - BLACK_BOTTOM);
         // The narrow upper part between the black keys. Its offset scales with the keys;
         // unscaled, it would leave a strip of the key bare at 1.5 and 2.
         int versatz = 5, breite = 8;  // D, G, A
         if (IstCoderF(*taste)) versatz = 0, breite = 12;
         if (IstEoderB(*taste)) versatz = 8, breite = 12;
-        canvas.rect(x(21 * X + 4 + versatz), y(68), breite, 76);
+        canvas.rect(x(links + versatz), y(KEYS_TOP), breite, BLACK_LENGTH);
     }
 
     // A dot on the felt marks middle C.
     canvas.setAlpha(1.0f);
     if (MiddleC >= 0) {
         canvas.setColour(55, 255, 55);
-        canvas.rect(x(21 * MiddleC + 7), y(60), 5, 5);
+        canvas.rect(x(WHITE_W * MiddleC + WHITE_LEFT + MIDDLE_C_DOT_IN_KEY),
+                    y(keyY(MIDDLE_C_DOT_TOP)), MIDDLE_C_DOT_SIZE, MIDDLE_C_DOT_SIZE);
     }
     canvas.setColour(255, 255, 255);
     canvas.setScale(1.0f, 1.0f);
@@ -298,37 +315,45 @@ void KlavierTyp::DrawOne(Canvas& canvas) const {
     auto bild = [&canvas](const std::shared_ptr<Image>& image, float a, float b) {
         canvas.image(image.get(), TastaturX + a * Scale, TastaturY + b * Scale);
     };
+    // The overlays lie against the key's left edge as the key table's offset places it,
+    // and along its right edge: over the full length of an E or B, along the wide lower
+    // part of the others.
+    const int spalte = WHITE_W * X;
     if (Typ == 2) {
-        bild(CIS, 21 * X + Xadd + 3, 68);
+        bild(CIS, spalte + Xadd + BLACK_LEFT, KEYS_TOP);
         return;
     }
     if (Typ == 0) {  // C or F
         if (X == 0)
-            bild(C_only, Xadd - 1, 68);
+            bild(C_only, Xadd - 1, KEYS_TOP);
         else
-            bild(CF, 21 * X + Xadd - 1, 68);
-        bild(CF2, 21 * X + Xadd + 20, 144);
+            bild(CF, spalte + Xadd - 1, KEYS_TOP);
+        bild(CF2, spalte + Xadd + WHITE_W - 1, BLACK_END);
         return;
     }
-    bild(EH, 21 * X + Xadd - 1, 68);
-    const int spalte = X % 7;
+    bild(EH, spalte + Xadd - 1, KEYS_TOP);
+    const int imOktave = X % 7;
     const bool eOderB =
-        KeyboardTyp == "C" ? spalte == 2 || spalte == 6 : spalte == 3 || spalte == 6;
+        KeyboardTyp == "C" ? imOktave == 2 || imOktave == 6 : imOktave == 3 || imOktave == 6;
     if (eOderB)
-        bild(EH2, 21 * X + 21, 68);
+        bild(EH2, spalte + WHITE_W, KEYS_TOP);
     else
-        bild(CF2, 21 * X + 21, 144);  // D, G, A
+        bild(CF2, spalte + WHITE_W, BLACK_END);  // D, G, A
 }
 
 void KlavierTyp::Check() {
     if (Spiel::AktivInstrument != 1 || !Letzt) return;
     Erfolg = Letzt->On;
     Letzt->On = 0;  // released unless the pointer presses it again below
-    if (Maus::MausLinks + Maus::MausRechts == 0) return;
+    if (Maus::MausLinks + Maus::MausRechts == 0) {
+        zoomPressHeld = false;
+        return;
+    }
+    if (zoomPressHeld) return;
 
     // The grab band along the top.
     if (Maus::DragWer == 1 ||
-        (Maus::DragWer == 0 && TastaturY < Maus::MausY && Maus::MausY < TastaturY + 50))
+        (Maus::DragWer == 0 && TastaturY < Maus::MausY && Maus::MausY < TastaturY + GRAB_BAND))
         Drag();
     if (Maus::DragWer > 0) return;
 
@@ -337,18 +362,29 @@ void KlavierTyp::Check() {
         // press changes the scale once.
         locMausX = static_cast<int>((Maus::MausX - TastaturX) / Scale);
         locMausY = static_cast<int>((Maus::MausY - TastaturY) / Scale);
-        if (locMausX <= -26 && locMausX >= -106 && locMausY >= 157 && locMausY <= 172) {
-            Scale = Scale == 1.0f ? 1.5f : Scale == 1.5f ? 2.0f : 1.0f;
+        if (locMausX <= keyX(SIZE_ZONE_RIGHT) && locMausX >= keyX(SIZE_ZONE_LEFT) &&
+            locMausY >= keyY(SIZE_ZONE_TOP) && locMausY <= keyY(SIZE_ZONE_BOTTOM)) {
+            // The keyboard grows and shrinks about its lower left corner, where the size
+            // button is: it stays near the pointer, and the keyboard on the window's floor.
+            const int breite = Ui::mainWindowWidth(), hoehe = Ui::mainWindowHeight();
+            const double links = TastaturX - ORIGIN_X * Scale;
+            const double unten = TastaturY - ORIGIN_Y + H * Scale;
+            Scale = nextZoomStep(Scale, {kZoomSteps[0], kZoomSteps[1], kZoomSteps[2]},
+                                 largestFittingScale(TastaturB, H, breite, hoehe));
+            TastaturX = static_cast<int>(std::lround(links + ORIGIN_X * Scale));
+            TastaturY = static_cast<int>(std::lround(unten - H * Scale + ORIGIN_Y));
+            fitIntoWindow(breite, hoehe);
+            zoomPressHeld = true;
             std::cout << "piano: scale " << Scale << std::endl;
         }
         return;
     }
     if (Maus::MausX > TastaturX + TastaturB * Scale || Maus::MausY < TastaturY ||
-        Maus::MausY > TastaturY + 198 * Scale)
+        Maus::MausY > TastaturY + H * Scale)
         return;
 
-    locMausX = static_cast<int>((Maus::MausX - TastaturX - 3) / Scale);
-    locMausY = static_cast<int>((Maus::MausY - TastaturY) / Scale - 66);
+    locMausX = static_cast<int>((Maus::MausX - TastaturX - HIT_ORIGIN_X) / Scale);
+    locMausY = static_cast<int>((Maus::MausY - TastaturY) / Scale - HIT_ORIGIN_Y);
     Letzt->On = Erfolg;
     Erfolg = 0;
     LastMidi = -1;
@@ -383,9 +419,10 @@ void KlavierTyp::Check() {
 }
 
 bool KlavierTyp::CheckOne() {
-    const bool getroffen =
-        Typ == 2 ? 21 * X + Xadd < locMausX && locMausX < 21 * X + Xadd + 14 && locMausY < 76
-                 : 21 * X < locMausX && locMausX < 21 * X + 21 && locMausY < 126;
+    const int links = WHITE_W * X + (Typ == 2 ? Xadd : 0);
+    const int breite = Typ == 2 ? BLACK_W : WHITE_W;
+    const int laenge = Typ == 2 ? BLACK_LENGTH : WHITE_LENGTH;
+    const bool getroffen = links < locMausX && locMausX < links + breite && locMausY < laenge;
     if (!getroffen) return false;
     if (On == 0) {
         On = 1;
@@ -408,8 +445,25 @@ void KlavierTyp::Drag() {
         return;
     }
     if (Maus::DragWer != 1) return;
-    TastaturX = keepInsideWindow(TastaturX + Maus::MausX - DragX, Ui::mainWindowWidth());
-    TastaturY = keepInsideWindow(TastaturY + Maus::MausY - DragY, Ui::mainWindowHeight());
+    TastaturX += Maus::MausX - DragX;
+    TastaturY += Maus::MausY - DragY;
+    fitIntoWindow(Ui::mainWindowWidth(), Ui::mainWindowHeight());
     DragX = Maus::MausX;
     DragY = Maus::MausY;
+}
+
+void KlavierTyp::fitIntoWindow(int breite, int hoehe) {
+    if (TastaturB <= 0) {  // no keyboard yet: only its origin
+        TastaturX = keepInsideWindow(TastaturX, breite);
+        TastaturY = keepInsideWindow(TastaturY, hoehe);
+        return;
+    }
+    Scale = std::min(Scale, largestFittingScale(TastaturB, H, breite, hoehe));
+    // The picture spans x from TastaturX - ORIGIN_X * Scale over TastaturB * Scale, and y
+    // from TastaturY - ORIGIN_Y (unscaled) over H * Scale.
+    const double s = Scale;
+    TastaturX = keepBetween(TastaturX, lowestPosition(ORIGIN_X * s),
+                            highestPosition((TastaturB - ORIGIN_X) * s, breite));
+    TastaturY =
+        keepBetween(TastaturY, lowestPosition(ORIGIN_Y), highestPosition(H * s - ORIGIN_Y, hoehe));
 }

@@ -35,6 +35,9 @@ struct KlavierTyp {
     static float Scale;               // drawing scale 1.0, 1.5 or 2.0
     static int locMausX, locMausY;    // pointer position in key coordinates
     static int DragX, DragY;          // pointer position at the previous drag step
+    // A press changed the scale: nothing else reacts until the mouse button is released
+    // (the keyboard may have moved under the pointer).
+    static bool zoomPressHeld;
     // The keyboard picture and the overlays of a pressed key.
     static std::shared_ptr<Image> Tastatur, CF, C_only, CF2, EH, EH2, CIS;
     // Until this program-clock time the greyed keys inside the span are shown.
@@ -63,6 +66,11 @@ struct KlavierTyp {
     static void Check();
     // Moves the keyboard with the pointer.
     static void Drag();
+    // Keeps the whole keyboard picture inside a window of this size: a scale the window
+    // cannot hold is cut down to the largest it holds, then the keyboard moves inside.
+    static void fitIntoWindow(int width, int height);
+    // The zoom steps of the size button, smallest first.
+    static constexpr float kZoomSteps[] = {1.0f, 1.5f, 2.0f};
     // Whether a press on this MIDI note sounds and answers outside the examination: the
     // lesson uses it, or no key of this keyboard belongs to the lesson.
     static bool Erlaubt(int midi);

@@ -4,8 +4,10 @@
 #include <iostream>
 
 #include "data/Daten.h"
+#include "input/InstrumentFit.h"
 #include "lessons/Lektion.h"
 #include "music/ChromaTyp.h"
+#include "notation/DigitalFeld.h"
 #include "platform/Clock.h"
 #include "platform/Ui.h"
 #include "sound/SoundTyp.h"
@@ -14,10 +16,8 @@
 #include "state/Maus.h"
 
 std::shared_ptr<Image> TastenFeldTyp::Bild;
+// Before start-up; StartUp places the field below the counters (placeAtHome).
 int TastenFeldTyp::X = 770;
-// At scale 0.7 the field is 506 pixels high. From y 220 it starts just below the
-// counters and its lowest row of caps (the Cs) ends at y 683, inside a 700-pixel window;
-// from 270 that row would hang below the window.
 int TastenFeldTyp::Y = 220;
 float TastenFeldTyp::Scale = 1.0f;
 bool TastenFeldTyp::HatButtons = false;
@@ -32,6 +32,7 @@ int TastenFeldTyp::Oktave = 0;
 std::array<int, 8> TastenFeldTyp::Okt{};
 int TastenFeldTyp::DragX = 0;
 int TastenFeldTyp::DragY = 0;
+bool TastenFeldTyp::zoomPressHeld = false;
 
 void TastenFeldTyp::Reset() {
     Bild.reset();
@@ -49,6 +50,7 @@ void TastenFeldTyp::Reset() {
     Oktave = 0;
     Okt = {};
     DragX = DragY = 0;
+    zoomPressHeld = false;
 }
 
 namespace {
@@ -62,6 +64,11 @@ constexpr int kZeileAbstand = 80, kSpalteHub = 20, kKappeOben = 605, kKappeHoehe
 
 // Practice and examination name the buttons in this octave.
 constexpr int kOktaveOhneLernen = 1;
+
+// The usual size at start, and the room kept between the field and the counters above it
+// and the window's right edge beside it.
+constexpr float kStartScale = 0.7f;
+constexpr int kAbstand = 10;
 
 void ensureButtons() {
     if (!T::HatButtons) T::StartUp();
@@ -122,13 +129,18 @@ int spellingOf(int chroma) {
     return ((c % 21) + 21) % 21;
 }
 
+// 0.5, 0.7, 1.0 and round again; a step the window cannot hold is cut down to fit. The
+// field grows and shrinks about its lower right corner: in its place below the counters it
+// grows upward over them and shrinks back below them.
 void switchSize() {
-    if (T::Scale > 0.85f)
-        T::Scale = 0.5f;
-    else if (T::Scale < 0.6f)
-        T::Scale = 0.7f;
-    else
-        T::Scale = 1.0f;
+    const int breite = Ui::mainWindowWidth(), hoehe = Ui::mainWindowHeight();
+    const double rechts = T::X + T::kBreite * static_cast<double>(T::Scale);
+    const double unten = T::Y + T::kHoehe * static_cast<double>(T::Scale);
+    T::Scale = nextZoomStep(T::Scale, {T::kZoomSteps[0], T::kZoomSteps[1], T::kZoomSteps[2]},
+                            largestFittingScale(T::kBreite, T::kHoehe, breite, hoehe));
+    T::X = static_cast<int>(std::floor(rechts - T::kBreite * static_cast<double>(T::Scale)));
+    T::Y = static_cast<int>(std::floor(unten - T::kHoehe * static_cast<double>(T::Scale)));
+    T::fitIntoWindow(breite, hoehe);
 }
 }  // namespace
 
@@ -144,9 +156,7 @@ int TastenFeldTyp::MidiIn(int oktave, int i) {
 void TastenFeldTyp::StartUp() {
     Bild = LadeBild("Tastenfeld.png");
     if (!Bild) std::cout << "note-name buttons: no picture \"Tastenfeld.png\"" << std::endl;
-    X = 770;
-    Y = 220;
-    Scale = 0.7f;
+    placeAtHome(Ui::mainWindowWidth(), Ui::mainWindowHeight());
     for (int i = 0; i < 21; ++i) {
         Button[i] = ButtonTyp{};
         Button[i].Chroma = i;
@@ -267,6 +277,11 @@ void TastenFeldTyp::Show(Canvas& canvas) {
 }
 
 void TastenFeldTyp::Check() {
+    // A press that changed the size acts on nothing else until it is released.
+    const bool gehalten = Maus::MausLinks != 0 || Maus::MausRechts != 0;
+    if (!gehalten) zoomPressHeld = false;
+    if (gehalten && zoomPressHeld) return;
+
     if (Maus::MausLinks == 0 && Maus::MausRechts == 0) {
         Erfolg = 99;
         Pressed = -1;  // the release has already cleared it; a missed release must not stick
@@ -288,6 +303,7 @@ void TastenFeldTyp::Check() {
 
     if (index == kZoneGroesse) {
         switchSize();
+        zoomPressHeld = true;
         return;
     }
     if (index == kZoneOktave) {
@@ -320,6 +336,20 @@ void TastenFeldTyp::Drag() {
     Y += Maus::MausY - DragY;
     DragX = Maus::MausX;
     DragY = Maus::MausY;
-    X = keepInsideWindow(X, Ui::mainWindowWidth());
-    Y = keepInsideWindow(Y, Ui::mainWindowHeight());
+    fitIntoWindow(Ui::mainWindowWidth(), Ui::mainWindowHeight());
+}
+
+void TastenFeldTyp::fitIntoWindow(int breite, int hoehe) {
+    Scale = std::min(Scale, largestFittingScale(kBreite, kHoehe, breite, hoehe));
+    X = keepBetween(X, 0, highestPosition(kBreite * static_cast<double>(Scale), breite));
+    Y = keepBetween(Y, 0, highestPosition(kHoehe * static_cast<double>(Scale), hoehe));
+}
+
+void TastenFeldTyp::placeAtHome(int breite, int hoehe) {
+    const CounterArea zaehler = countersOn(breite);
+    Y = zaehler.bottom + kAbstand;
+    const float raum = largestFittingScale(kBreite, kHoehe, breite, hoehe - Y);
+    Scale = std::min(kStartScale, raum);
+    X = breite - kAbstand - static_cast<int>(std::ceil(kBreite * Scale));
+    fitIntoWindow(breite, hoehe);
 }

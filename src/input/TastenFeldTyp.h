@@ -39,6 +39,9 @@ struct TastenFeldTyp {
     static int Oktave;   // the octave the buttons stand for, 0 to 7
     static std::array<int, 8> Okt;  // 1: the octave is available for the current lesson
     static int DragX, DragY;        // mouse position at the previous drag step
+    // A press changed the size: nothing else reacts until the mouse button is released
+    // (the field may have moved under the pointer).
+    static bool zoomPressHeld;
 
     // Picture geometry, in picture pixels.
     static constexpr int kBreite = 370, kHoehe = 723;
@@ -55,6 +58,14 @@ struct TastenFeldTyp {
     static void Check();
     // Moves the field with the mouse.
     static void Drag();
+    // Keeps the whole field inside a window of this size: a scale the window cannot hold
+    // is cut down to the largest it holds, then the field moves inside.
+    static void fitIntoWindow(int width, int height);
+    // The field's place at start on a window of this size: below the counters, against
+    // the window's right edge, at the largest of the usual size that the room there holds.
+    static void placeAtHome(int width, int height);
+    // The zoom steps of the size zone, smallest first.
+    static constexpr float kZoomSteps[] = {0.5f, 0.7f, 1.0f};
     // Settles `Oktave` and fills `IstIn`.
     static void GueltigeOktaveFinden();
     // Marks a wrong answer (falsch, richtig: chroma values) or, with falsch = -1, clears

@@ -11,6 +11,14 @@ namespace {
 constexpr int kStandardGroesse = 14;
 constexpr int kStelleBreit = 32;  // pixels per digit place
 constexpr int kStelleHoch = 62;   // room for a digit inside the field
+// The fields' corners from the canvas's right edge, and their top; a caption stands 23
+// pixels above its field.
+constexpr int kZeitVonRechts = 300, kRichtigVonRechts = 181, kFalschVonRechts = 94;
+constexpr int kFelderOben = 150, kTitelUeber = 23, kFeldHoch = 66;
+
+int fieldWidth(int n) {
+    return n * kStelleBreit + 25;
+}
 
 // The digits fill their places: a face wider or taller than a place is drawn condensed
 // to it, a smaller one as it is.
@@ -72,18 +80,24 @@ void DigitalFeld(Canvas& canvas, int x, int y, int value, int n, const std::stri
     const float fx = static_cast<float>(x), fy = static_cast<float>(y);
 
     canvas.setColour(222, 222, 222);
-    canvas.text(title, fx + (n * kStelleBreit + 20 - canvas.textWidth(title)) / 2, fy - 23);
-    canvas.rect(fx, fy, static_cast<float>(n * kStelleBreit + 25), 66);
+    canvas.text(title, fx + (n * kStelleBreit + 20 - canvas.textWidth(title)) / 2,
+                fy - kTitelUeber);
+    canvas.rect(fx, fy, static_cast<float>(fieldWidth(n)), kFeldHoch);
     canvas.setColour(66, 1, 1);
     canvas.rect(fx, fy, static_cast<float>(n * kStelleBreit + 23), 64);
 
     drawDigits(canvas, fx + 10, fy + 1, n, digits);
 }
 
+CounterArea countersOn(int canvasWidth) {
+    return {canvasWidth - kZeitVonRechts, kFelderOben - kTitelUeber,
+            canvasWidth - kFalschVonRechts + fieldWidth(2), kFelderOben + kFeldHoch};
+}
+
 void DrawPunkte(Canvas& canvas, int sekunden, int richtig, int falsch,
                 const std::array<std::string, 3>& texte) {
     const int w = canvas.width();
-    DigitalFeld(canvas, w - 300, 150, sekunden, 3, texte[0]);
-    DigitalFeld(canvas, w - 181, 150, richtig, 2, texte[1]);
-    DigitalFeld(canvas, w - 94, 150, falsch, 2, texte[2]);
+    DigitalFeld(canvas, w - kZeitVonRechts, kFelderOben, sekunden, 3, texte[0]);
+    DigitalFeld(canvas, w - kRichtigVonRechts, kFelderOben, richtig, 2, texte[1]);
+    DigitalFeld(canvas, w - kFalschVonRechts, kFelderOben, falsch, 2, texte[2]);
 }

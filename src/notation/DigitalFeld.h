@@ -25,6 +25,13 @@ std::string DigitalWert(int value, int n);
 // One counter field of n digit places with its frame at (x, y) and its title above.
 void DigitalFeld(Canvas& canvas, int x, int y, int value, int n, const std::string& title);
 
+// Where the three counter fields stand on a canvas of this width, captions included: the
+// staff paper ends left of them and the note-name buttons start below them.
+struct CounterArea {
+    int left, top, right, bottom;
+};
+CounterArea countersOn(int canvasWidth);
+
 // The three counter fields along the top right of the canvas: the shown seconds and the
 // two counters, under their captions. The exercise clock decides whether and what to draw.
 void DrawPunkte(Canvas& canvas, int sekunden, int richtig, int falsch,

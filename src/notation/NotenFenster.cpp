@@ -101,11 +101,20 @@ void NotenFenster::ChangeWindow(int x, int y, int width, int systeme, int tonart
 void NotenFenster::ResetAll() {
     Liste.clear();
     VorzeichenGesetzt = VorzeichenFeld(Tonart);
-    EchtFensterB = static_cast<int>((VorzeichenGesetzt[7] + 90) * Scale + FensterB + 20);
+    EchtFensterB = FensterB + paperOverhang(Scale, Tonart);
     ResetSchreibX();
     HeadLine.clear();
     NameLine.clear();
     NameText.clear();
+}
+
+int NotenFenster::paperOverhang(float scale, int tonart) {
+    return static_cast<int>((VorzeichenFeld(tonart)[7] + 90) * scale + 20);
+}
+
+void NotenFenster::setPaperWidth(int width) {
+    FensterB = width;
+    EchtFensterB = FensterB + paperOverhang(Scale, Tonart);
 }
 
 void NotenFenster::ResetSchreibX() {

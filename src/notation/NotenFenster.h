@@ -76,6 +76,11 @@ class NotenFenster {
                                                   float scale, int systeme, int tonart);
     void ChangeWindow(int x, int y, int width, int systeme, int tonart);
     void ResetAll();
+    // Gives the paper a new requested width and keeps its notes (a window resize).
+    void setPaperWidth(int width);
+    // How much wider than its requested width the paper is drawn: the clef and the key
+    // signature of this key at this scale, and a margin.
+    static int paperOverhang(float scale, int tonart);
     void ResetSchreibX();
     void ResetVersetzungen();
     void SetzeVersetzung(int y, int system, int vorzeichen);

@@ -1,7 +1,9 @@
 // Sizes, cells and geometry of the archive's pictures, checked against the numbers the
 // drawing and hit-test code relies on.
 #include <gtest/gtest.h>
+
 #include <png.h>
+#include "input/KeyboardPicture.h"
 
 #include <array>
 #include <cstdint>
@@ -82,16 +84,16 @@ const PictureCase PICTURES[] = {
     {"Noten.png", 1080, 140, 60, 140, 18},
     {"Balken.png", 800, 120, 80, 120, 10},
     {"Schatten.png", 700, 250},
-    {"Tastatur3.png", 616, 198},
-    {"Tastatur4.png", 763, 198},
-    {"Tastatur5.png", 910, 198},
-    {"Tastatur6.png", 1057, 198},
-    {"CFdown4.png", 16, 127},
-    {"Clinksdown.png", 14, 126},
-    {"CFdown3.png", 4, 50},
-    {"EHdown4.png", 20, 127},
-    {"EHdown3.png", 4, 126},
-    {"SchwarzDown2.png", 22, 76},
+    {"Tastatur3.png", KeyboardPicture::width(3), KeyboardPicture::H},
+    {"Tastatur4.png", KeyboardPicture::width(4), KeyboardPicture::H},
+    {"Tastatur5.png", KeyboardPicture::width(5), KeyboardPicture::H},
+    {"Tastatur6.png", KeyboardPicture::width(6), KeyboardPicture::H},
+    {"CFdown4.png", KeyboardPicture::CF_W, KeyboardPicture::CF_H},
+    {"Clinksdown.png", KeyboardPicture::C_ONLY_W, KeyboardPicture::C_ONLY_H},
+    {"CFdown3.png", KeyboardPicture::CF2_W, KeyboardPicture::CF2_H},
+    {"EHdown4.png", KeyboardPicture::EH_W, KeyboardPicture::EH_H},
+    {"EHdown3.png", KeyboardPicture::EH2_W, KeyboardPicture::EH2_H},
+    {"SchwarzDown2.png", KeyboardPicture::CIS_W, KeyboardPicture::CIS_H},
     {"tastenfeld.png", 370, 723},
     {"Quinte.png", 488, 382},
     {"AmpelRot.png", 40, 100},
@@ -303,18 +305,22 @@ TEST_P(Keyboard, KeysLieWhereTheKeyTablePutsThem) {
     const Black c[5] = {{0, 13}, {1, 15}, {3, 13}, {4, 14}, {5, 15}};
     const Black f[5] = {{0, 13}, {1, 14}, {2, 15}, {4, 13}, {5, 15}};
     const Black* pattern = startsWithF ? f : c;
+    using namespace KeyboardPicture;
     const int whites = 7 * octaves + 1;
+    const int lower = (BLACK_BOTTOM + WHITE_BOTTOM) / 2;  // a row of the keys' lower part
     for (int x = 0; x < whites; ++x) {
         // Lower part of every white key is light; the gap between two keys is darker.
-        EXPECT_GT(p.luma(21 * x + 120, 170), 200) << "white key " << x;
-        EXPECT_LT(p.luma(21 * x + 110, 170), p.luma(21 * x + 120, 170) - 40)
+        const int keyLeft = KEYS_LEFT + WHITE_W * x;
+        EXPECT_GT(p.luma(keyLeft + 10, lower), 200) << "white key " << x;
+        EXPECT_LT(p.luma(keyLeft, lower), p.luma(keyLeft + 10, lower) - 40)
             << "gap left of white key " << x;
     }
-    EXPECT_LT(p.luma(21 * whites + 120, 170), 80) << "case right of the top key";
-    std::vector<bool> black(size_t(21 * whites + 130), false);
+    EXPECT_LT(p.luma(KEYS_LEFT + WHITE_W * whites + 10, lower), 80) << "case right of the top key";
+    std::vector<bool> black(size_t(KEYS_LEFT + WHITE_W * whites + 20), false);
     for (int o = 0; o < octaves; ++o)
         for (int k = 0; k < 5; ++k) {
-            const int left = 21 * (7 * o + pattern[k].column) + pattern[k].xadd + 109;
+            const int left =
+                WHITE_W * (7 * o + pattern[k].column) + pattern[k].xadd + BLACK_LEFT_FROM_KEY;
             for (int x = left + 1; x < left + 13; ++x)
                 EXPECT_LT(p.luma(x, 100), 90) << "black key at " << left << ", x " << x;
             // The key and the shadow it casts to its right.
@@ -325,8 +331,8 @@ TEST_P(Keyboard, KeysLieWhereTheKeyTablePutsThem) {
         }
     // Everywhere else along the upper key row, ivory (apart from black-key shadows).
     int ivory = 0, upper = 0;
-    for (int x = 112; x < 21 * whites + 108; ++x) {
-        if (black[size_t(x)] || (x - 110) % 21 == 0) continue;
+    for (int x = KEYS_LEFT + 2; x < KEYS_LEFT + WHITE_W * whites - 2; ++x) {
+        if (black[size_t(x)] || (x - KEYS_LEFT) % WHITE_W == 0) continue;
         ++upper;
         ivory += p.luma(x, 110) > 200;
     }
@@ -336,15 +342,18 @@ TEST_P(Keyboard, KeysLieWhereTheKeyTablePutsThem) {
 TEST_P(Keyboard, SizeButtonIsInItsClickZone) {
     const Picture p = load("Tastatur" + std::to_string(GetParam()) + ".png");
     ASSERT_TRUE(p.ok());
-    // The click zone is picture x 0..80, rows 158..173; the button face is light inside it
-    // and the panel around it is dark.
-    int light = 0;
-    for (int y = 160; y <= 171; ++y)
-        for (int x = 12; x <= 76; ++x) light += p.luma(x, y) > 150;
-    EXPECT_GT(light, 12 * 65 / 2);
-    EXPECT_LT(p.luma(40, 150), 80);
-    EXPECT_LT(p.luma(40, 182), 80);
-    EXPECT_LT(p.luma(90, 165), 80);
+    // The button face is light inside the zone the piano reacts to, and the panel around
+    // it is dark.
+    using namespace KeyboardPicture;
+    int light = 0, face = 0;
+    for (int y = SIZE_ZONE_TOP + 2; y <= SIZE_ZONE_BOTTOM - 2; ++y)
+        for (int x = SIZE_BUTTON_X + 4; x <= SIZE_BUTTON_X + SIZE_BUTTON_W - 2; ++x, ++face)
+            light += p.luma(x, y) > 150;
+    EXPECT_GT(light, face / 2);
+    const int middle = (SIZE_ZONE_LEFT + SIZE_ZONE_RIGHT) / 2;
+    EXPECT_LT(p.luma(middle, SIZE_ZONE_TOP - 8), 80);
+    EXPECT_LT(p.luma(middle, SIZE_ZONE_BOTTOM + 9), 80);
+    EXPECT_LT(p.luma(SIZE_ZONE_RIGHT + 10, (SIZE_ZONE_TOP + SIZE_ZONE_BOTTOM) / 2), 80);
 }
 
 INSTANTIATE_TEST_SUITE_P(Octaves, Keyboard, ::testing::Values(3, 4, 5, 6));

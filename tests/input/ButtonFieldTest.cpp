@@ -100,43 +100,52 @@ TEST_F(Practice, AGreyedButtonLightsUpButNeitherSoundsNorAnswers) {
     EXPECT_EQ(T::Pressed, -1);
 }
 
-TEST_F(Practice, TheSizeZoneCyclesThroughTheThreeScales) {
-    EXPECT_FLOAT_EQ(T::Scale, 0.7f);
-    for (float expected : {1.0f, 0.5f, 0.7f, 1.0f}) {
+TEST_F(Practice, TheSizeZoneCyclesThroughTheThreeScalesCutToTheWindow) {
+    // At start the field stands below the counters, as large as the room there allows
+    // (at most 0.7); the largest step is cut to the 700 pixels of the window's height.
+    const float home = (700 - 1 - (150 + 66 + 10)) / 723.0f;
+    const float tallest = (700 - 1) / 723.0f;
+    EXPECT_FLOAT_EQ(T::Scale, home);
+    for (float expected : {0.7f, tallest, 0.5f, 0.7f, tallest}) {
         pressAt(154, 52);
         for (int i = 0; i < 2; ++i) tick();  // held: one step per press
         release();
         EXPECT_FLOAT_EQ(T::Scale, expected);
+        EXPECT_LE(T::Y + 723 * T::Scale, 700) << expected;
     }
 }
 
-TEST_F(Practice, TheFieldIsDraggedByItsTopBandAndStaysInsideTheWindow) {
+TEST_F(Practice, TheFieldIsDraggedByItsTopBandAndStaysWholeInsideTheWindow) {
     pressAt(185, 20);
     EXPECT_EQ(Maus::DragWer, 5);
     EXPECT_EQ(T::Pressed, -1);
     const int x = T::X, y = T::Y;
-    post(EventId::MouseMove, 0, canvasX(185) + 50, canvasY(20) - 30);
+    post(EventId::MouseMove, 0, canvasX(185) - 50, canvasY(20) - 30);
     tick();
-    EXPECT_EQ(T::X, x + 50);
+    EXPECT_EQ(T::X, x - 50);
     EXPECT_EQ(T::Y, y - 30);
+    // Its right and bottom edges stop at the window's.
     post(EventId::MouseMove, 0, 3000, 3000);
     tick();
-    EXPECT_EQ(T::X, 1120 - 10);
-    EXPECT_EQ(T::Y, 700 - 10);
+    EXPECT_LE(T::X + 370 * T::Scale, 1120);
+    EXPECT_GE(T::X + 370 * T::Scale, 1120 - 1);
+    EXPECT_LE(T::Y + 723 * T::Scale, 700);
+    EXPECT_GE(T::Y + 723 * T::Scale, 700 - 1);
     post(EventId::MouseMove, 0, -3000, -3000);
     tick();
-    EXPECT_EQ(T::X, 10);
-    EXPECT_EQ(T::Y, 10);
+    EXPECT_EQ(T::X, 0);
+    EXPECT_EQ(T::Y, 0);
     release();
     EXPECT_EQ(Maus::DragWer, 0);
 }
 
 TEST_F(Practice, TheBandOnlyGrabsAboveThePicture) {
+    const int x = T::X;
     post(EventId::MouseMove, 0, T::X - 200, T::Y + 10);  // band height, left of the field
     post(EventId::MouseDown, 1);
     tick();
     EXPECT_EQ(Maus::DragWer, 0);
-    EXPECT_EQ(T::X, 770);
+    EXPECT_EQ(T::X, x);
     release();
 }
 

@@ -7,6 +7,8 @@
 
 namespace {
 
+using namespace KeyboardPicture;
+
 class Drawing : public PianoTest {
   protected:
     // D4 to A4 on the three-octave keyboard from F2, with the piano shown.
@@ -48,16 +50,17 @@ TEST_F(Drawing, PictureVeilsGreyedKeysAndMiddleCAtBothScales) {
         const std::vector<DrawCall> calls = draw();
         ASSERT_GE(calls.size(), 4u);
         // The shadow in three pieces, then the keyboard picture.
-        const int left = static_cast<int>(301 - 106 * scale);
-        const float right = left + scale * 616;
-        const float bottom = 407 + 197 * scale;
+        const int pictureW = KeyboardPicture::width(3);
+        const int left = static_cast<int>(301 - ORIGIN_X * scale);
+        const float right = left + scale * pictureW;
+        const float bottom = 407 + PICTURE_BOTTOM * scale;
         struct Piece {
             float x, y, w, h;
             int sx, sy, sw, sh;
         };
-        const Piece pieces[] = {{right, 407, 85, 197, 615, 0, 85, 200},
+        const Piece pieces[] = {{right, 407, 85, PICTURE_BOTTOM, 615, 0, 85, 200},
                                 {right, bottom, 85, 50, 615, 200, 85, 50},
-                                {float(left), bottom, 616, 50, 0, 200, 615, 50}};
+                                {float(left), bottom, float(pictureW), 50, 0, 200, 615, 50}};
         for (int i = 0; i < 3; ++i) {
             const DrawCall& c = calls[i];
             EXPECT_EQ(c.kind, DrawCall::ImagePart);
@@ -76,43 +79,50 @@ TEST_F(Drawing, PictureVeilsGreyedKeysAndMiddleCAtBothScales) {
         }
         EXPECT_EQ(calls[3].kind, DrawCall::Image);
         EXPECT_EQ(calls[3].imageName, "Tastatur3.png");
-        EXPECT_FLOAT_EQ(calls[3].x, 301 - 106 * scale);
-        EXPECT_EQ(calls[3].y, 406);
+        EXPECT_FLOAT_EQ(calls[3].x, 301 - ORIGIN_X * scale);
+        EXPECT_EQ(calls[3].y, 407 - ORIGIN_Y);
         EXPECT_EQ(calls[3].state.colour, (Colour{255, 255, 255}));
 
-        // The span runs from C4 to B4.
+        // The span runs from C4 to B4. The veils cover the keys' full length and one row
+        // more: from the dark well left of the first key to 2 pixels short of C4, and from
+        // B4's right edge to the well right of the top key.
         const int cX = key(60)->X, bX = key(71)->X;
+        const int cLeft = WHITE_W * cX + WHITE_LEFT, bRight = WHITE_W * bX + WHITE_LEFT + WHITE_W;
         const std::vector<DrawCall> greyed = grey(calls);
-        const DrawCall* veil = at(greyed, 301, y(68));
+        const DrawCall* veil = at(greyed, 301, y(KEYS_TOP));
         ASSERT_NE(veil, nullptr);
-        EXPECT_EQ(veil->width, 21 * cX + 2);
-        EXPECT_EQ(veil->height, 127);
+        EXPECT_EQ(veil->width, cLeft - 2);
+        EXPECT_EQ(veil->height, WHITE_LENGTH + 1);
         EXPECT_FLOAT_EQ(veil->state.alpha, 0.8f);
         EXPECT_EQ(veil->state.scaleX, scale);
-        const DrawCall* rightVeil = at(greyed, x(21 * bX + 25), y(68));
+        const DrawCall* rightVeil = at(greyed, x(bRight), y(KEYS_TOP));
         ASSERT_NE(rightVeil, nullptr);
-        EXPECT_EQ(rightVeil->width, 616 - 21 * bX - 174);
+        EXPECT_EQ(rightVeil->width, keyX(pictureW - RIGHT_CHEEK + 1) - bRight);
 
         // Greyed for good: C4, C#4 (left of D4), A#4, B4. D#4, F#4, G#4 only on request.
         const KlavierTyp* cis = key(61);
-        const DrawCall* black = at(greyed, x(21 * cis->X + cis->Xadd + 4), y(68));
+        // A black key's face inside its bevels: a pixel in from its left edge, 11 wide.
+        const DrawCall* black =
+            at(greyed, x(WHITE_W * cis->X + cis->Xadd + BLACK_LEFT + 1), y(KEYS_TOP));
         ASSERT_NE(black, nullptr);
-        EXPECT_EQ(black->width, 11);
-        EXPECT_EQ(black->height, 75);
+        EXPECT_EQ(black->width, BLACK_W - 3);
+        EXPECT_EQ(black->height, BLACK_LENGTH - 1);
         EXPECT_FLOAT_EQ(black->state.alpha, 0.8f);
-        const DrawCall* lower = at(greyed, x(21 * cX + 4), y(144));
+        // A white key's wide lower part, inside the gaps to its neighbours.
+        const DrawCall* lower = at(greyed, x(cLeft), y(BLACK_END));
         ASSERT_NE(lower, nullptr);
-        EXPECT_EQ(lower->width, 19);
-        EXPECT_EQ(lower->height, 50);
-        const DrawCall* upper = at(greyed, x(21 * cX + 4), y(68));  // C: no offset, 12 wide
+        EXPECT_EQ(lower->width, WHITE_W - 2);
+        EXPECT_EQ(lower->height, WHITE_BOTTOM - BLACK_BOTTOM);
+        const DrawCall* upper = at(greyed, x(cLeft), y(KEYS_TOP));  // C: no offset, 12 wide
         ASSERT_NE(upper, nullptr);
         EXPECT_EQ(upper->width, 12);
-        EXPECT_EQ(upper->height, 76);
-        const DrawCall* upperB = at(greyed, x(21 * bX + 4 + 8), y(68));  // B: offset 8
+        EXPECT_EQ(upper->height, BLACK_LENGTH);
+        const DrawCall* upperB = at(greyed, x(WHITE_W * bX + WHITE_LEFT + 8), y(KEYS_TOP));  // B: 8
         ASSERT_NE(upperB, nullptr);
         EXPECT_EQ(upperB->width, 12);
         const KlavierTyp* dis = key(63);
-        EXPECT_EQ(at(greyed, x(21 * dis->X + dis->Xadd + 4), y(68)), nullptr);
+        EXPECT_EQ(at(greyed, x(WHITE_W * dis->X + dis->Xadd + BLACK_LEFT + 1), y(KEYS_TOP)),
+                  nullptr);
         // 2 veils, 2 black keys, 2 white keys in two parts.
         EXPECT_EQ(greyed.size(), 8u);
 
@@ -120,9 +130,9 @@ TEST_F(Drawing, PictureVeilsGreyedKeysAndMiddleCAtBothScales) {
         const DrawCall& dot = calls.back();
         EXPECT_EQ(dot.kind, DrawCall::Rect);
         EXPECT_EQ(dot.state.colour, (Colour{55, 255, 55}));
-        EXPECT_FLOAT_EQ(dot.x, x(21 * KlavierTyp::MiddleC + 7));
-        EXPECT_FLOAT_EQ(dot.y, y(60));
-        EXPECT_EQ(dot.width, 5);
+        EXPECT_FLOAT_EQ(dot.x, x(WHITE_W * KlavierTyp::MiddleC + WHITE_LEFT + MIDDLE_C_DOT_IN_KEY));
+        EXPECT_FLOAT_EQ(dot.y, y(keyY(MIDDLE_C_DOT_TOP)));
+        EXPECT_EQ(dot.width, MIDDLE_C_DOT_SIZE);
         EXPECT_EQ(dot.state.alpha, 1.0f);
     }
 }
@@ -140,7 +150,8 @@ TEST_F(Drawing, GreyedKeysInsideTheSpanFadeAfterAPressOnAnUnusedKey) {
     for (const Case& c : cases) {
         clock.now = start + c.after;
         const std::vector<DrawCall> greyed = grey(draw());
-        const DrawCall* black = at(greyed, x(21 * dis->X + dis->Xadd + 4), y(68));
+        const DrawCall* black =
+            at(greyed, x(WHITE_W * dis->X + dis->Xadd + BLACK_LEFT + 1), y(KEYS_TOP));
         if (c.alpha == 0) {
             EXPECT_EQ(black, nullptr) << c.after;
             EXPECT_EQ(greyed.size(), 8u) << c.after;
@@ -163,16 +174,22 @@ TEST_F(Drawing, APressedKeyIsDrawnWithItsOverlays) {
         std::vector<Overlay> overlays;  // a, b relative to the key's column 21 X
     };
     const std::vector<Case> cases = {
-        {4, 36, 36, {{"Clinksdown.png", 0, 68}, {"CFdown3.png", 21, 144}}},  // leftmost C
-        {4, 36, 48, {{"CFdown4.png", 0, 68}, {"CFdown3.png", 21, 144}}},     // C
-        {4, 36, 50, {{"EHdown4.png", -3, 68}, {"CFdown3.png", 21, 144}}},    // D
-        {4, 36, 52, {{"EHdown4.png", -1, 68}, {"EHdown3.png", 21, 68}}},     // E
-        {4, 36, 57, {{"EHdown4.png", -2, 68}, {"CFdown3.png", 21, 144}}},    // A
-        {4, 36, 59, {{"EHdown4.png", -1, 68}, {"EHdown3.png", 21, 68}}},     // B
-        {4, 36, 54, {{"SchwarzDown2.png", 16, 68}}},                         // F#
-        {3, 36, 47, {{"EHdown4.png", -1, 68}, {"EHdown3.png", 21, 68}}},     // B on F
-        {3, 36, 41, {{"Clinksdown.png", 0, 68}, {"CFdown3.png", 21, 144}}},  // leftmost F
-        {3, 36, 44, {{"SchwarzDown2.png", 17, 68}}},                         // G#
+        {4,
+         36,
+         36,
+         {{"Clinksdown.png", 0, KEYS_TOP}, {"CFdown3.png", WHITE_W, BLACK_END}}},  // leftmost C
+        {4, 36, 48, {{"CFdown4.png", 0, KEYS_TOP}, {"CFdown3.png", WHITE_W, BLACK_END}}},   // C
+        {4, 36, 50, {{"EHdown4.png", -3, KEYS_TOP}, {"CFdown3.png", WHITE_W, BLACK_END}}},  // D
+        {4, 36, 52, {{"EHdown4.png", -1, KEYS_TOP}, {"EHdown3.png", WHITE_W, KEYS_TOP}}},   // E
+        {4, 36, 57, {{"EHdown4.png", -2, KEYS_TOP}, {"CFdown3.png", WHITE_W, BLACK_END}}},  // A
+        {4, 36, 59, {{"EHdown4.png", -1, KEYS_TOP}, {"EHdown3.png", WHITE_W, KEYS_TOP}}},   // B
+        {4, 36, 54, {{"SchwarzDown2.png", 16, KEYS_TOP}}},                                  // F#
+        {3, 36, 47, {{"EHdown4.png", -1, KEYS_TOP}, {"EHdown3.png", WHITE_W, KEYS_TOP}}},  // B on F
+        {3,
+         36,
+         41,
+         {{"Clinksdown.png", 0, KEYS_TOP}, {"CFdown3.png", WHITE_W, BLACK_END}}},  // leftmost F
+        {3, 36, 44, {{"SchwarzDown2.png", 17, KEYS_TOP}}},                         // G#
     };
     for (const Case& c : cases) {
         KlavierTyp::Create(c.octaves, c.low);
@@ -186,7 +203,7 @@ TEST_F(Drawing, APressedKeyIsDrawnWithItsOverlays) {
         ASSERT_EQ(images.size(), c.overlays.size()) << c.midi;
         for (size_t i = 0; i < images.size(); ++i) {
             EXPECT_EQ(images[i].imageName, c.overlays[i].image) << c.midi;
-            EXPECT_FLOAT_EQ(images[i].x, x(21 * taste->X + c.overlays[i].a)) << c.midi;
+            EXPECT_FLOAT_EQ(images[i].x, x(WHITE_W * taste->X + c.overlays[i].a)) << c.midi;
             EXPECT_FLOAT_EQ(images[i].y, y(c.overlays[i].b)) << c.midi;
         }
     }
@@ -197,8 +214,8 @@ TEST_F(Drawing, WhenTheHighestNoteIsTheTopKeyOnlyTheLeftVeilIsDrawn) {
     menu(MDI::MENU_FLOATING);
     const std::vector<DrawCall> greyed = grey(draw());
     ASSERT_EQ(greyed.size(), 1u);  // no key inside the span is greyed for good either
-    EXPECT_EQ(greyed[0].width, 21 * key(84)->X + 2);
-    EXPECT_EQ(greyed[0].height, 127);
+    EXPECT_EQ(greyed[0].width, WHITE_W * key(84)->X + WHITE_LEFT - 2);
+    EXPECT_EQ(greyed[0].height, WHITE_LENGTH + 1);
 }
 
 TEST_F(Drawing, WithoutASpanNoVeilIsDrawn) {

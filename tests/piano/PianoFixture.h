@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "exercise/ExerciseFixture.h"
+#include "input/KeyboardPicture.h"
 #include "input/KlavierTyp.h"
 #include "platform/RecordingCanvas.h"
 #include "sound/MIDI.h"
@@ -50,19 +51,22 @@ class PianoTest : public ExerciseTest {
             if (taste.Midi == midi) return &taste;
         return nullptr;
     }
-    // The canvas point of key point (a, b), where b counts from the top of the keys
-    // (key y 66), as the piano converts the pointer.
+    // The canvas point of point (a, b) of the hit test's frame, as the piano converts the
+    // pointer.
     static std::pair<int, int> canvasPoint(int a, int b) {
+        using namespace KeyboardPicture;
         const float s = KlavierTyp::Scale;
-        return {KlavierTyp::TastaturX + 3 + static_cast<int>(std::ceil(a * s)),
-                KlavierTyp::TastaturY + static_cast<int>(std::ceil((b + 66) * s))};
+        return {KlavierTyp::TastaturX + HIT_ORIGIN_X + static_cast<int>(std::ceil(a * s)),
+                KlavierTyp::TastaturY + static_cast<int>(std::ceil((b + HIT_ORIGIN_Y) * s))};
     }
     // A point in the middle of a key: a black key's, or a white key's wide lower part.
     static std::pair<int, int> pointOn(int midi) {
+        using namespace KeyboardPicture;
         const KlavierTyp* taste = key(midi);
         if (!taste) return {-1000, -1000};
-        if (taste->Typ == 2) return canvasPoint(21 * taste->X + taste->Xadd + 7, 40);
-        return canvasPoint(21 * taste->X + 10, 100);
+        if (taste->Typ == 2)
+            return canvasPoint(WHITE_W * taste->X + taste->Xadd + BLACK_W / 2, BLACK_LENGTH / 2);
+        return canvasPoint(WHITE_W * taste->X + WHITE_W / 2, (BLACK_LENGTH + WHITE_LENGTH) / 2);
     }
 
     void mouseTo(std::pair<int, int> point) {

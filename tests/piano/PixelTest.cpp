@@ -14,6 +14,8 @@
 
 namespace {
 
+using namespace KeyboardPicture;
+
 struct ShotCase {
     const char* file;
     bool kurz;
@@ -52,8 +54,11 @@ class Pixels : public PianoTest, public ::testing::WithParamInterface<ShotCase> 
     // The middle of a white key's lower part, and of a black key.
     static std::pair<float, float> middle(int midi) {
         const KlavierTyp* taste = key(midi);
-        if (taste->Typ == 2) return {21.0f * taste->X + taste->Xadd + 10, 110};
-        return {21.0f * taste->X + 14, 175};
+        if (taste->Typ == 2)
+            return {float(WHITE_W * taste->X + taste->Xadd + BLACK_LEFT + BLACK_W / 2),
+                    float(KEYS_TOP + BLACK_LENGTH / 2)};
+        return {float(WHITE_W * taste->X + WHITE_LEFT + WHITE_W / 2),
+                (BLACK_END + keyY(WHITE_BOTTOM)) / 2.0f};
     }
     static int brightness(const QColor& c) { return (c.red() + c.green() + c.blue()) / 3; }
 
@@ -66,7 +71,7 @@ TEST_P(Pixels, GreyedPressedAndPlainKeysLookApart) {
     menu(MDI::MENU_FLOATING);
     ASSERT_EQ(KlavierTyp::Oktaven, c.octaves);
     KlavierTyp::Scale = c.scale;
-    KlavierTyp::TastaturX = 12 + static_cast<int>(106 * c.scale);
+    KlavierTyp::TastaturX = 12 + static_cast<int>(ORIGIN_X * c.scale);
     KlavierTyp::TastaturY = 12;
     const int width = static_cast<int>((KlavierTyp::TastaturB + 85) * c.scale) + 30;
     const int height = static_cast<int>(250 * c.scale) + 20;
@@ -97,7 +102,9 @@ TEST_P(Pixels, GreyedPressedAndPlainKeysLookApart) {
         EXPECT_NEAR(brightness(grey), 128, 14) << midi;
     }
     // Middle C's dot.
-    const QColor dot = at(pressed, 21 * KlavierTyp::MiddleC + 9.5f, 62.5f);
+    const QColor dot =
+        at(pressed, WHITE_W * KlavierTyp::MiddleC + WHITE_LEFT + MIDDLE_C_DOT_IN_KEY + 2.5f,
+           keyY(MIDDLE_C_DOT_TOP) + 2.5f);  // inside the 5-pixel dot
     EXPECT_EQ(dot, QColor(55, 255, 55));
 
     // Released, the pressed key's shading goes and nothing else changes.
@@ -110,7 +117,7 @@ TEST_P(Pixels, GreyedPressedAndPlainKeysLookApart) {
         for (int x = 0; x < width; ++x) {
             if (pressed.pixel(x, y) == released.pixel(x, y)) continue;
             const float a = (x - KlavierTyp::TastaturX) / c.scale;
-            if (a >= 21 * e->X - 2 && a <= 21 * e->X + 26)
+            if (a >= WHITE_W * e->X - 2 && a <= WHITE_W * e->X + WHITE_W + 5)
                 darker +=
                     brightness(pressed.pixelColor(x, y)) < brightness(released.pixelColor(x, y));
             else

@@ -6,6 +6,8 @@
 
 namespace {
 
+using namespace KeyboardPicture;
+
 // Treble chroma values (C4 = 22).
 constexpr int C4 = 22, D4 = 25;
 
@@ -163,9 +165,12 @@ TEST_F(PianoTest, TheSizeButtonCyclesTheScaleOncePerPress) {
         up();
         tick();
     };
-    for (float expected : {1.5f, 2.0f, 1.0f, 1.5f}) {
+    // The three-octave keyboard fits a 1120-pixel window up to this scale: the largest
+    // step is cut to it.
+    const float widest = (1120 - 1) / float(KeyboardPicture::width(3));
+    for (float expected : {1.5f, widest, 1.0f, 1.5f}) {
         pressAt(-50, 165);
-        EXPECT_EQ(KlavierTyp::Scale, expected);
+        EXPECT_FLOAT_EQ(KlavierTyp::Scale, expected);
     }
     // Beside the button, and left of the picture, nothing changes.
     for (const SizeCase& c :
@@ -174,9 +179,9 @@ TEST_F(PianoTest, TheSizeButtonCyclesTheScaleOncePerPress) {
         EXPECT_EQ(KlavierTyp::Scale, 1.5f) << c.x << ", " << c.y;
     }
     // The edges of the button.
-    pressAt(-26, 157);
-    EXPECT_EQ(KlavierTyp::Scale, 2.0f);
-    pressAt(-106, 172);
+    pressAt(keyX(SIZE_ZONE_RIGHT), keyY(SIZE_ZONE_TOP));
+    EXPECT_FLOAT_EQ(KlavierTyp::Scale, widest);
+    pressAt(keyX(SIZE_ZONE_LEFT), keyY(SIZE_ZONE_BOTTOM));
     EXPECT_EQ(KlavierTyp::Scale, 1.0f);
 }
 
@@ -198,15 +203,15 @@ TEST_F(PianoTest, TheGrabBandDragsTheKeyboardInsideTheWindow) {
     tick();
     EXPECT_EQ(KlavierTyp::LastMidi, -1);
     EXPECT_EQ(sounded(62), 0);
-    // Far out on either side: clamped to 10 from the window's edges.
+    // Far out on either side: the picture's edges stop at the window's.
     mouseTo({5000, 5000});
     tick();
-    EXPECT_EQ(KlavierTyp::TastaturX, window.width - 10);
-    EXPECT_EQ(KlavierTyp::TastaturY, window.height - 10);
+    EXPECT_EQ(KlavierTyp::TastaturX, window.width - (KeyboardPicture::width(3) - ORIGIN_X));
+    EXPECT_EQ(KlavierTyp::TastaturY, window.height - H + ORIGIN_Y);
     mouseTo({-5000, -5000});
     tick();
-    EXPECT_EQ(KlavierTyp::TastaturX, 10);
-    EXPECT_EQ(KlavierTyp::TastaturY, 10);
+    EXPECT_EQ(KlavierTyp::TastaturX, ORIGIN_X);
+    EXPECT_EQ(KlavierTyp::TastaturY, ORIGIN_Y);
     up();
     EXPECT_EQ(Maus::DragWer, 0);
     tick();

@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -18,6 +19,7 @@
 #include "dialogs/InputFenster.h"
 #include "exercise/Spiel.h"
 #include "exercise/SpielFenster.h"
+#include "input/KeyboardPicture.h"
 #include "input/KlavierTyp.h"
 #include "input/TastenFeldTyp.h"
 #include "lessons/LektionsDatei.h"
@@ -294,31 +296,73 @@ void codePictures(const std::string& folder, const std::string& server) {
     }
 }
 
-// The button field (single notes) and the piano (scrolling notes) at every zoom step, in
-// the smallest window and at the usual size.
+// A click on a canvas point, held for a few ticks as a hand would.
+void clickCanvas(int x, int y) {
+    Programm::HandleEvent({EventId::MouseMove, MDI::Canvas, 0, x, y});
+    Programm::HandleEvent({EventId::MouseDown, MDI::Canvas, 1});
+    ticks(100);
+    Programm::HandleEvent({EventId::MouseUp, MDI::Canvas, 1});
+    ticks(100);
+}
+
+// The zoom controls where a learner clicks them: the field's size button, the piano's.
+void clickFieldZoom() {
+    clickCanvas(TastenFeldTyp::X + static_cast<int>(154 * TastenFeldTyp::Scale),
+                TastenFeldTyp::Y + static_cast<int>(52 * TastenFeldTyp::Scale));
+}
+void clickPianoZoom() {
+    using namespace KeyboardPicture;
+    const float s = KlavierTyp::Scale;
+    clickCanvas(KlavierTyp::TastaturX + static_cast<int>(keyX(40) * s),
+                KlavierTyp::TastaturY + static_cast<int>(std::ceil(keyY(165) * s)));
+}
+
+std::string scaleName(float scale) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%03d", static_cast<int>(std::lround(scale * 100)));
+    return text;
+}
+
+// The button field (single notes) and the piano (scrolling notes; the long keyboard and a
+// short one) at every zoom step, clicked as a learner would, in the smallest window and at
+// the usual size: buttons-WxH-stepN-scaleS, piano-long-..., piano-short-...
 void instrumentShots(const std::string& folder) {
-    WechsleLektion(1, 0);
+    // The instruments read the mouse while the main window is the active one.
+    // The name entry opened at start-up is still up behind the other windows: closed.
+    Programm::HandleEvent({EventId::WindowClose, InputFenster::Window});
+    Ui::gui->activate(MDI::Canvas);
     for (int breite : {990, 1120}) {
         GadgetShape window = Ui::gui->shape(MDI::Window);
         Ui::gui->setShape(MDI::Window, window.x, window.y, breite, 700);
         AllesBeiResizeWindow();
         const std::string size = std::to_string(breite) + "x700";
+        WechsleLektion(1, 0);
+        TastenFeldTyp::StartUp();  // the field at its place on this window
         menu(MDI::MENU_SINGLE);
-        for (float scale : {0.5f, 0.7f, 1.0f}) {
-            TastenFeldTyp::Scale = scale;
-            AllesBeiResizeWindow();
-            ticks(600);
-            save(folder, "buttons-" + size + "-zoom" + std::to_string(int(scale * 10)));
+        ticks(600);
+        for (int step = 0; step < 4; ++step) {
+            if (step > 0) clickFieldZoom();
+            ticks(300);
+            save(folder, "buttons-" + size + "-step" + std::to_string(step) + "-scale" +
+                             scaleName(TastenFeldTyp::Scale));
         }
-        menu(MDI::MENU_FLOATING);
-        for (float scale : {1.0f, 1.5f, 2.0f}) {
-            KlavierTyp::Scale = scale;
+        for (const char* kurz : {"0", "1"}) {
+            IniClass::Schreiben("", "Allgemein", "KurzesKlavier", kurz);
+            WechsleLektion(1, 0);
+            KlavierTyp::Scale = 1.0f;
             AllesBeiResizeWindow();
+            menu(MDI::MENU_FLOATING);
             ticks(600);
-            save(folder, "piano-" + size + "-zoom" + std::to_string(int(scale * 10)));
+            const std::string name = std::string("piano-") + (kurz[0] == '0' ? "long-" : "short-");
+            for (int step = 0; step < 4; ++step) {
+                if (step > 0) clickPianoZoom();
+                ticks(300);
+                save(folder, name + size + "-step" + std::to_string(step) + "-scale" +
+                                 scaleName(KlavierTyp::Scale));
+            }
         }
-        KlavierTyp::Scale = 1.0f;
-        TastenFeldTyp::Scale = 0.7f;
+        IniClass::Schreiben("", "Allgemein", "KurzesKlavier", "0");
+        menu(MDI::MENU_PAUSE);
     }
 }
 }  // namespace

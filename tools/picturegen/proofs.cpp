@@ -183,45 +183,47 @@ QImage makeContactSheet(const std::vector<std::pair<QString, QImage>>& pictures)
 
 QImage makeKeyboardProof() {
     using namespace keyboard;
-    // Key coordinates: key x 0 is picture x 106, key y 68 picture row 69 (the program draws
-    // the picture at (TastaturX - 106, TastaturY - 1)).
+    // Key coordinates, as the program draws the picture at (TastaturX - ORIGIN_X,
+    // TastaturY - ORIGIN_Y).
     QImage kb = makeKeyboard(4);
     QPainter p(&kb);
     const QImage cf = makeOverlayCF(), cOnly = makeOverlayCOnly(), cf2 = makeOverlayCF2(),
                  eh = makeOverlayEH(), eh2 = makeOverlayEH2(), cis = makeOverlayBlack();
     auto at = [&](const QImage& img, int keyX, int keyY) {
-        p.drawImage(QPoint(keyX + 106, keyY + 1), img);
+        p.drawImage(QPoint(keyX + ORIGIN_X, keyY + ORIGIN_Y), img);
     };
     struct White {
         int column, xadd, typ;
         bool eOrB;
     };
     // Pressed: the leftmost C, then C, E, G, B of the second octave and D, F, A of the third.
-    at(cOnly, 1 - 1, 68);
-    at(cf2, 21 * 0 + 1 + 20, 144);
+    at(cOnly, 1 - 1, KEYS_TOP);
+    at(cf2, WHITE_W * 0 + 1 + 20, BLACK_END);
     const White keys[] = {{7, 1, 0, false},  {9, 0, 1, true},    {11, -2, 1, false},
                           {13, 0, 1, true},  {15, -2, 1, false}, {17, 1, 0, false},
                           {19, -1, 1, false}};
     for (const White& k : keys) {
         const int X = k.column;
         if (k.typ == 0) {
-            at(cf, 21 * X + k.xadd - 1, 68);
-            at(cf2, 21 * X + k.xadd + 20, 144);
+            at(cf, WHITE_W * X + k.xadd - 1, KEYS_TOP);
+            at(cf2, WHITE_W * X + k.xadd + 20, BLACK_END);
         } else {
-            at(eh, 21 * X + k.xadd - 1, 68);
+            at(eh, WHITE_W * X + k.xadd - 1, KEYS_TOP);
             if (k.eOrB)
-                at(eh2, 21 * X + 21, 68);
+                at(eh2, WHITE_W * X + WHITE_W, KEYS_TOP);
             else
-                at(cf2, 21 * X + 21, 144);
+                at(cf2, WHITE_W * X + WHITE_W, BLACK_END);
         }
     }
     // Black keys: C# and A# of the first octave, D# and G# of the fourth.
-    at(cis, 21 * 0 + 13 + 3, 68);
-    at(cis, 21 * 5 + 15 + 3, 68);
-    at(cis, 21 * 22 + 15 + 3, 68);
-    at(cis, 21 * 25 + 14 + 3, 68);
-    // Middle C dot and size-button zone outline, as the program would see them.
-    p.fillRect(QRect(21 * 14 + 7 + 106, 60 + 1, 5, 5), QColor(55, 255, 55));
+    at(cis, WHITE_W * 0 + 13 + BLACK_LEFT, KEYS_TOP);
+    at(cis, WHITE_W * 5 + 15 + BLACK_LEFT, KEYS_TOP);
+    at(cis, WHITE_W * 22 + 15 + BLACK_LEFT, KEYS_TOP);
+    at(cis, WHITE_W * 25 + 14 + BLACK_LEFT, KEYS_TOP);
+    // Middle C dot, as the program would see it.
+    p.fillRect(QRect(WHITE_W * 14 + KEYS_LEFT + MIDDLE_C_DOT_IN_KEY, MIDDLE_C_DOT_TOP,
+                     MIDDLE_C_DOT_SIZE, MIDDLE_C_DOT_SIZE),
+               QColor(55, 255, 55));
     return kb;
 }
 
