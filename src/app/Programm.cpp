@@ -126,7 +126,7 @@ void MouseUp(int button) {
         aufgeschobeneLoslasse |= bitOf(button);
         return;
     }
-    Maus::DragWer = 0;
+    Maus::DragWer = Maus::Keiner;
     TastenFeldTyp::Pressed = -1;
     if (button == 1) Maus::MausLinks = 0;
     if (button == 2) Maus::MausRechts = 0;

@@ -188,7 +188,7 @@ void MerkePruefung() {
     e.Tonart = gemerkteTonart;
     e.System = gemerktesSystem;
     // The method has ended with the examination; its answer device is still the one it set.
-    e.Methode = Spiel::AktivInstrument == 5 ? 1 : 2;
+    e.Methode = Spiel::AktivInstrument == Spiel::Tastenfeld ? 1 : 2;
     e.Sekunden = BenutzteSekunden();
     e.Gespielt = RichtigGespielt();
     e.Fehler = Fehler();

@@ -223,7 +223,7 @@ bool KlavierTyp::Erlaubt(int midi) {
 }
 
 void KlavierTyp::Draw(Canvas& canvas) {
-    if (Spiel::AktivInstrument != 1 || Liste.empty()) return;
+    if (Spiel::AktivInstrument != Spiel::Klavier || Liste.empty()) return;
     const float s = Scale;
     auto x = [s](float a) { return TastaturX + a * s; };
     auto y = [s](float b) { return TastaturY + b * s; };
@@ -321,16 +321,16 @@ void KlavierTyp::DrawOne(Canvas& canvas) const {
 }
 
 void KlavierTyp::Check() {
-    if (Spiel::AktivInstrument != 1 || !Letzt) return;
+    if (Spiel::AktivInstrument != Spiel::Klavier || !Letzt) return;
     Erfolg = Letzt->On;
     Letzt->On = 0;  // released unless the pointer presses it again below
     if (Maus::MausLinks + Maus::MausRechts == 0) return;
 
     // The grab band along the top.
-    if (Maus::DragWer == 1 ||
-        (Maus::DragWer == 0 && TastaturY < Maus::MausY && Maus::MausY < TastaturY + 50))
+    if (Maus::DragWer == Maus::Klavier ||
+        (Maus::DragWer == Maus::Keiner && TastaturY < Maus::MausY && Maus::MausY < TastaturY + 50))
         Drag();
-    if (Maus::DragWer > 0) return;
+    if (Maus::DragWer != Maus::Keiner) return;
 
     if (Maus::MausX < TastaturX) {
         // The size button on the left panel. Its place moves with the scale, so a held
@@ -377,7 +377,7 @@ void KlavierTyp::Check() {
             }
         }
     }
-    if (LastMidi >= 0 && (Erlaubt(LastMidi) || Spiel::AktGrade == 3))
+    if (LastMidi >= 0 && (Erlaubt(LastMidi) || Spiel::AktGrade == Spiel::Pruefung))
         AntwortEmpfaenger::Aktiv().EmpfangeNote(LastMidi, AntwortEmpfaenger::Maus);
     if (!getroffen) Letzt->On = 0;
 }
@@ -391,7 +391,7 @@ bool KlavierTyp::CheckOne() {
         On = 1;
         LastMidi = Midi;
         Letzt = this;
-        if (Erlaubt(Midi) || Spiel::AktGrade == 3)
+        if (Erlaubt(Midi) || Spiel::AktGrade == Spiel::Pruefung)
             SoundTyp::AddSound(static_cast<int>(now()), Midi, 1, 80, 500, 0, 1.0f);
         else
             ShowVerboteneTasten = now() + 10000;
@@ -401,13 +401,13 @@ bool KlavierTyp::CheckOne() {
 }
 
 void KlavierTyp::Drag() {
-    if (Maus::DragWer == 0) {
-        Maus::DragWer = 1;
+    if (Maus::DragWer == Maus::Keiner) {
+        Maus::DragWer = Maus::Klavier;
         DragX = Maus::MausX;
         DragY = Maus::MausY;
         return;
     }
-    if (Maus::DragWer != 1) return;
+    if (Maus::DragWer != Maus::Klavier) return;
     TastaturX = keepInsideWindow(TastaturX + Maus::MausX - DragX, Ui::mainWindowWidth());
     TastaturY = keepInsideWindow(TastaturY + Maus::MausY - DragY, Ui::mainWindowHeight());
     DragX = Maus::MausX;

@@ -170,7 +170,7 @@ void Note::DrawOne(Canvas& canvas, float scale, int abstand, int systeme) const 
     canvas.image(NotenBild.get(), x, top * scale, BildNr);
     canvas.setAlpha(1.0f);
 
-    if (systeme == 3 && Spiel::AktGrade != 1 && !twoHandLesson()) {
+    if (systeme == 3 && Spiel::AktGrade != Spiel::Lernen && !twoHandLesson()) {
         const int cell = restCellForOtherStaff();
         const int y = System == 1 ? 41 : abstand + 41;
         canvas.setAlpha(0.5f);

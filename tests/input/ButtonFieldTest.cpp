@@ -112,7 +112,7 @@ TEST_F(Practice, TheSizeZoneCyclesThroughTheThreeScales) {
 
 TEST_F(Practice, TheFieldIsDraggedByItsTopBandAndStaysInsideTheWindow) {
     pressAt(185, 20);
-    EXPECT_EQ(Maus::DragWer, 5);
+    EXPECT_EQ(Maus::DragWer, Maus::Tastenfeld);
     EXPECT_EQ(T::Pressed, -1);
     const int x = T::X, y = T::Y;
     post(EventId::MouseMove, 0, canvasX(185) + 50, canvasY(20) - 30);
@@ -128,14 +128,14 @@ TEST_F(Practice, TheFieldIsDraggedByItsTopBandAndStaysInsideTheWindow) {
     EXPECT_EQ(T::X, 10);
     EXPECT_EQ(T::Y, 10);
     release();
-    EXPECT_EQ(Maus::DragWer, 0);
+    EXPECT_EQ(Maus::DragWer, Maus::Keiner);
 }
 
 TEST_F(Practice, TheBandOnlyGrabsAboveThePicture) {
     post(EventId::MouseMove, 0, T::X - 200, T::Y + 10);  // band height, left of the field
     post(EventId::MouseDown, 1);
     tick();
-    EXPECT_EQ(Maus::DragWer, 0);
+    EXPECT_EQ(Maus::DragWer, Maus::Keiner);
     EXPECT_EQ(T::X, 770);
     release();
 }
@@ -144,7 +144,7 @@ TEST_F(Practice, ButtonsDoNotReactWhileAnotherPartIsDragged) {
     ASSERT_NE(waitForNote(), nullptr);
     post(EventId::MouseMove, 0, canvasX(middleX(4)), canvasY(middleY(4)));
     post(EventId::MouseDown, 1);
-    Maus::DragWer = 6;
+    Maus::DragWer = Maus::Notenblatt;
     tick();
     EXPECT_EQ(T::Pressed, -1);
     EXPECT_TRUE(sounds().empty());
@@ -182,8 +182,8 @@ TEST_F(InputTest, TheExaminationNeverShowsTheRightButton) {
     useLesson("22|25|28");
     menu(MDI::MENU_SINGLE);
     menu(MDI::MENU_COMPETITION);
-    for (int i = 0; i < 400 && Spiel::AktGrade != 3; ++i) tick();
-    ASSERT_EQ(Spiel::AktGrade, 3);
+    for (int i = 0; i < 400 && Spiel::AktGrade != Spiel::Pruefung; ++i) tick();
+    ASSERT_EQ(Spiel::AktGrade, Spiel::Pruefung);
     auto note = waitForNote();
     ASSERT_NE(note, nullptr);
     const int falsch = otherSpellings(note->ChromaPos % 21)[0];
@@ -198,11 +198,11 @@ TEST_F(InputTest, TheExaminationNeverShowsTheRightButton) {
 class LearnAndSee : public InputTest {
   protected:
     void start(const std::string& noten, int system) {
-        Spiel::AktMusikInstrument = 5;
+        Spiel::AktMusikInstrument = Spiel::Tastenfeld;
         useLesson(noten, system);
         menu(MDI::MENU_LEARN);
-        ASSERT_EQ(Spiel::AktGrade, 1);
-        ASSERT_EQ(Spiel::AktivInstrument, 5);
+        ASSERT_EQ(Spiel::AktGrade, Spiel::Lernen);
+        ASSERT_EQ(Spiel::AktivInstrument, Spiel::Tastenfeld);
     }
 };
 
@@ -354,7 +354,7 @@ class NameColours : public InputTest, public ::testing::WithParamInterface<Colou
 
 TEST_P(NameColours, ShowTheStateOfEachButton) {
     const ColourCase& c = GetParam();
-    Spiel::AktivInstrument = 5;
+    Spiel::AktivInstrument = Spiel::Tastenfeld;
     Spiel::AktGrade = c.grade;
     T::SwitchNames();
     T::IstIn.fill(1);
@@ -386,7 +386,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ColourCase{"examination, right", 3, 1, 0, true, {1, 1, 1}}));
 
 TEST_F(InputTest, TheFieldIsDrawnAtItsPlaceAndScale) {
-    Spiel::AktivInstrument = 5;
+    Spiel::AktivInstrument = Spiel::Tastenfeld;
     T::X = 700;
     T::Y = 100;
     T::Scale = 0.5f;
@@ -420,8 +420,8 @@ TEST_F(InputTest, TheFieldIsDrawnAtItsPlaceAndScale) {
 }
 
 TEST_F(InputTest, TheOctaveSelectorIsDrawnOnlyInLearnAndSee) {
-    Spiel::AktivInstrument = 5;
-    Spiel::AktGrade = 1;
+    Spiel::AktivInstrument = Spiel::Tastenfeld;
+    Spiel::AktGrade = Spiel::Lernen;
     T::Okt = {0, 0, 0, 0, 0, 1, 1, 0};
     T::Oktave = 5;
     T::SwitchNames();
@@ -451,7 +451,7 @@ TEST_F(InputTest, TheOctaveSelectorIsDrawnOnlyInLearnAndSee) {
 }
 
 TEST_F(InputTest, NothingIsDrawnForAnotherInstrument) {
-    Spiel::AktivInstrument = 1;
+    Spiel::AktivInstrument = Spiel::Klavier;
     RecordingCanvas canvas;
     T::Show(canvas);
     EXPECT_TRUE(canvas.calls.empty());

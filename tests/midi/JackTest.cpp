@@ -147,7 +147,7 @@ TEST_F(OverJack, SingleNotesAreAnsweredOnAMidiKeyboard) {
 TEST_F(OverJack, APlayedKeySoundsOnTheMidiOutput) {
     useLesson({"22|25|28|31|34"});
     menu(MDI::MENU_FLOATING);  // the on-screen piano
-    ASSERT_EQ(Spiel::AktivInstrument, 1);
+    ASSERT_EQ(Spiel::AktivInstrument, Spiel::Klavier);
     EXPECT_EQ(heard(3), (std::vector<Bytes>{{0xC0, 12, 0}, {0xC1, 12, 0}, {0xC2, 12, 0}}));
     // Press E4 on the screen for a tick.
     const KlavierTyp* e = nullptr;

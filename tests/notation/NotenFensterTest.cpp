@@ -147,10 +147,10 @@ TEST_F(NotenFensterTest, ChangingTheWindowKeepsItsPlaceWhenXIsNotAbove0) {
 }
 
 TEST_F(NotenFensterTest, TheWritePositionStartsPerStepAndAdvancesByLength) {
-    Spiel::AktGrade = 1;
+    Spiel::AktGrade = Spiel::Lernen;
     auto learn = NotenFenster::CreateIt(10, 10, 950, 70, 1.0f, 1, 0);
     EXPECT_FLOAT_EQ(learn->SchreibX, 900);
-    Spiel::AktGrade = 2;
+    Spiel::AktGrade = Spiel::Ueben;
     learn->ResetSchreibX();
     EXPECT_FLOAT_EQ(learn->SchreibX, 30);
 
@@ -302,8 +302,8 @@ TEST_F(NotenFensterTest, SpreadingShareTheWidthPerStaff) {
 }
 
 TEST_F(NotenFensterTest, AnEmptyWindowDrawsPaperStavesClefsAndSignature) {
-    Spiel::AktGrade = 2;
-    Spiel::SpielMode = 2;
+    Spiel::AktGrade = Spiel::Ueben;
+    Spiel::SpielMode = Spiel::LaufendeNoten;
     auto staff = NotenFenster::CreateIt(10, 10, 700, 70, 1.0f, 3, 2);
     RecordingCanvas canvas;
     staff->Draw(canvas);
@@ -422,7 +422,7 @@ TEST_F(NotenFensterTest, TheGreenColumnMarksTheNoteToAnswer) {
 }
 
 TEST_F(NotenFensterTest, TextsStandAtTheirPlaces) {
-    Spiel::AktGrade = 1;
+    Spiel::AktGrade = Spiel::Lernen;
     auto staff = NotenFenster::CreateIt(10, 10, 950, 70, 1.0f, 3, 0);
     NotenFenster::HeadLine = "Lernen";
     NotenFenster::NameLine = "Du spielst";
@@ -449,7 +449,7 @@ TEST_F(NotenFensterTest, TextsStandAtTheirPlaces) {
 }
 
 TEST_F(NotenFensterTest, TheWordExerciseShowsTheAskedWord) {
-    Spiel::SpielMode = 4;
+    Spiel::SpielMode = Spiel::Woerter;
     auto staff = NotenFenster::CreateIt(10, 10, 700, 90, 1.0f, 1, 0);
     EXPECT_EQ(staff->FensterH, 300 + NotenFenster::WORT_ZEILE);
     RecordingCanvas before;
@@ -483,7 +483,7 @@ TEST_F(NotenFensterTest, TheWordExerciseShowsTheAskedWord) {
 }
 
 TEST_F(NotenFensterTest, EveryTypedLetterIsShownAndAWrongAnswerTurnsRed) {
-    Spiel::SpielMode = 4;
+    Spiel::SpielMode = Spiel::Woerter;
     auto staff = NotenFenster::CreateIt(10, 10, 700, 90, 1.0f, 1, 0);
     // Fisch with FIS, C, H: three parts, five places; seven letters typed.
     NotenFenster::FrageWort = [] {
@@ -503,7 +503,7 @@ TEST_F(NotenFensterTest, EveryTypedLetterIsShownAndAWrongAnswerTurnsRed) {
 }
 
 TEST_F(NotenFensterTest, ALongWordNarrowsItsPlacesToStayOnThePaper) {
-    Spiel::SpielMode = 4;
+    Spiel::SpielMode = Spiel::Woerter;
     auto staff = NotenFenster::CreateIt(10, 10, 700, 90, 1.0f, 1, 0);
     NotenFenster::FrageWort = [] {
         FrageWortBild bild;
