@@ -86,6 +86,9 @@ void ZeichnePunkte(Canvas& canvas) {
 }
 
 void ZeichneCountdown(Canvas& canvas) {
+    DrawStateGuard guard(canvas);
+    canvas.setBlend(Blend::Alpha);
+    canvas.setAlpha(1.0f);
     const int cx = canvas.width() / 2, cy = canvas.height() / 2;
     canvas.setColour(111, 111, 111);
     canvas.rect(cx - 100, cy - 100, 200, 200);
@@ -113,7 +116,6 @@ void ZeichneCountdown(Canvas& canvas) {
     canvas.text("8", x, y);
     canvas.setColour(255, 0, 0);
     canvas.text(std::to_string((S::CountdownZeit - now()) / 1000), x, y);
-    canvas.setScale(1, 1);
 }
 
 void MidiEingang() {

@@ -203,10 +203,10 @@ void Note::DrawHilfsLinien(Canvas& canvas, float scale, int abstand) const {
     auto ledger = [&](int step) {
         canvas.rect(left, static_cast<float>(y0 + 240 - 10 * step) * scale, width, 1);
     };
+    DrawStateGuard guard(canvas);
     canvas.setScale(1, 1);
     if (Y < 8)
         for (int step = 7; Y <= step; step -= 2) ledger(step);
     else
         for (int step = 19; step <= Y; step += 2) ledger(step);
-    canvas.setScale(scale, scale);
 }

@@ -174,6 +174,7 @@ const Note* NotenFenster::firstActiveNote() const {
 }
 
 void NotenFenster::Draw(Canvas& canvas) {
+    DrawStateGuard guard(canvas);
     canvas.setScale(1, 1);
     canvas.setAlpha(1);
     canvas.setOrigin(0, 0);
@@ -201,10 +202,6 @@ void NotenFenster::Draw(Canvas& canvas) {
     drawClefs(canvas);
     canvas.setAlpha(1);
     VorzeichenMalen(canvas);
-
-    canvas.setOrigin(0, 0);
-    canvas.resetClip();
-    canvas.setScale(1, 1);
 }
 
 void NotenFenster::drawShadow(Canvas& canvas) const {

@@ -345,6 +345,27 @@ TEST_F(NotenFensterTest, AnEmptyWindowDrawsPaperStavesClefsAndSignature) {
     EXPECT_FLOAT_EQ(canvas.state().originX, 0);
 }
 
+TEST_F(NotenFensterTest, DrawingLeavesTheCallersDrawingStateAsItWas) {
+    auto staff = mainStaff(3, 2, 1.5f);
+    for (int pos : {0, 2, 4, 6}) {
+        NotenFenster::VorTaktpos = pos;
+        staff->AddChromaNote(pos == 4 ? 1 : 28, 2, 1, 0);  // one note on ledger lines
+    }
+    RecordingCanvas canvas;
+    canvas.setColour(12, 34, 56);
+    canvas.setAlpha(0.3f);
+    canvas.setBlend(Blend::Light);
+    canvas.setScale(0.5f, 2.0f);
+    canvas.setOrigin(7, 9);
+    canvas.setClip(1, 2, 300, 400);
+    const DrawState before = canvas.state();
+    staff->Draw(canvas);
+    ASSERT_GT(callsOf(canvas, DrawCall::Image, "Noten.png").size(), 4u);
+    EXPECT_EQ(canvas.state(), before);
+    canvas.rect(0, 0, 1, 1);
+    EXPECT_EQ(canvas.calls.back().state, before) << "what is drawn next is drawn as before";
+}
+
 TEST_F(NotenFensterTest, AGrandStaffIsJoinedByABar) {
     auto staff = NotenFenster::CreateIt(10, 10, 700, 70, 1.5f, 3, 0);
     RecordingCanvas canvas;
