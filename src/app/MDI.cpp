@@ -273,7 +273,7 @@ void MDI::MenuAction(int tag) {
     if (Ui::gui && Menus[MENU_DICTATION]) Ui::gui->setMenuEnabled(Menus[MENU_DICTATION], false);
 }
 
-void MDI::Reset() {
+void MDI::SetzeStartwerte() {
     Window = nullptr;
     Canvas = nullptr;
     Menus.fill(nullptr);

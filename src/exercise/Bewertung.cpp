@@ -126,7 +126,7 @@ std::string (*ErgebnisCode::ReturnCode)() = keinText;
 std::string (*ErgebnisCode::ReturnAnalyse)() = keinText;
 int (*ErgebnisCode::PruefSummeOk)() = keinePruefsumme;
 
-void ErgebnisCode::Reset() {
+void ErgebnisCode::SetzeStartwerte() {
     CryptCode = keinCode;
     ReturnCode = keinText;
     ReturnAnalyse = keinText;
@@ -213,7 +213,7 @@ void HtmlAusBewertung() {
     }
 }
 
-void ResetBewertung() {
+void SetzeStartwerteBewertung() {
     Bewertung = 0;
     gemerktesSystem = 0;
     gemerkteTonart = 0;

@@ -497,7 +497,7 @@ int SpielFenster::BestMatch(int chroma) {
     return (halbtoene + 48) % 12 + 12 * (f.EchtMidi / 12);
 }
 
-void SpielFenster::ResetState() {
+void SpielFenster::SetzeStartwerte() {
     Haupt.reset();
     DragX = DragY = 0;
     MausZeit = 400;

@@ -42,7 +42,7 @@ std::shared_ptr<Image> KlavierTyp::EH2;
 std::shared_ptr<Image> KlavierTyp::CIS;
 int64_t KlavierTyp::ShowVerboteneTasten = 0;
 
-void KlavierTyp::Reset() {
+void KlavierTyp::SetzeStartwerte() {
     Liste.clear();
     VerbotenListe.clear();
     FirstLeft = FirstRight = Letzt = nullptr;

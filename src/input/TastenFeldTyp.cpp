@@ -33,7 +33,7 @@ std::array<int, 8> TastenFeldTyp::Okt{};
 int TastenFeldTyp::DragX = 0;
 int TastenFeldTyp::DragY = 0;
 
-void TastenFeldTyp::Reset() {
+void TastenFeldTyp::SetzeStartwerte() {
     Bild.reset();
     X = 770;
     Y = 220;

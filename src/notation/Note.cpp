@@ -35,7 +35,7 @@ void Note::StartUp() {
     BalkenBild = LadeBild("Balken.png", 80, 120, 10);
 }
 
-void Note::Reset() {
+void Note::SetzeStartwerte() {
     NotenBild.reset();
     BalkenBild.reset();
     Vornote.reset();

@@ -64,7 +64,7 @@ void NotenFenster::StartUp() {
     NotenBild = LadeBild("Noten.png", 60, 140, 18);
 }
 
-void NotenFenster::Reset() {
+void NotenFenster::SetzeStartwerte() {
     NotenBild.reset();
     HeadLine.clear();
     NameLine.clear();

@@ -16,7 +16,7 @@ void (*Spiel::PruefungBeendet)() = nullptr;
 void (*Spiel::DialogZeichnen)() = nullptr;
 void (*ZweiHandMenu)(int) = [](int) {};
 
-void Spiel::Reset() {
+void Spiel::SetzeStartwerte() {
     SpielMode = KeinSpiel;
     AktGrade = Ueben;
     AktivInstrument = KeinInstrument;

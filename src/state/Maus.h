@@ -19,7 +19,7 @@ struct Maus {
     static constexpr int Keiner = 0, Klavier = 1, Tastenfeld = 5, Notenblatt = 6;
     static int DragWer;
 
-    static void Reset() {
+    static void SetzeStartwerte() {
         MausX = MausY = MausLinks = MausRechts = 0;
         DragWer = Keiner;
     }

@@ -35,7 +35,7 @@ class Program : public FreshProgramTest {
 
 TEST_F(Program, StartsWithTheMainWindowTheSettingsAndTheTicks) {
     IniClass::Schreiben("", "Allgemein", "Sprache", "0");
-    IniClass::Reset();
+    IniClass::SetzeStartwerte();
     startUp();
     IniClass::UpdateIniFile("");
     EXPECT_EQ(IniClass::Lesen("", "Allgemein", "Sprache"), "0");  // the learner's choice stays

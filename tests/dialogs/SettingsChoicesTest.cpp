@@ -424,7 +424,7 @@ TEST_P(FirstStart, KeepsAChosenLanguageAndOtherwiseSpeaksTheSystems) {
     const StartCase& c = GetParam();
     SystemLanguage::override(c.system);
     if (c.stored) IniClass::Schreiben("", "Allgemein", "Sprache", c.stored);
-    IniClass::Reset();
+    IniClass::SetzeStartwerte();
     HeadlessGui gui;
     ::testing::internal::CaptureStdout();
     Programm::StartUp(gui);

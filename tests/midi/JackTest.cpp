@@ -64,7 +64,7 @@ class OverJack : public ExerciseTest {
     }
     void TearDown() override {
         if (started) {
-            MIDI::Reset();  // the program's clients go before the server
+            MIDI::SetzeStartwerte();  // the program's clients go before the server
             ExerciseTest::TearDown();
         }
         MIDI::SetzeTreiber(nullptr);
@@ -248,7 +248,7 @@ class WithoutJack : public ExerciseTest {
         ExerciseTest::SetUp();
     }
     void TearDown() override {
-        MIDI::Reset();
+        MIDI::SetzeStartwerte();
         MIDI::SetzeTreiber(nullptr);
         unsetenv("JACK_DEFAULT_SERVER");
         ExerciseTest::TearDown();
@@ -258,7 +258,7 @@ class WithoutJack : public ExerciseTest {
 TEST_F(WithoutJack, TheProgramRunsWithoutPortsAndSaysSo) {
     struct stat info;
     if (stat("/dev/snd/seq", &info) == 0) GTEST_SKIP() << "this machine has an ALSA sequencer";
-    MIDI::Reset();
+    MIDI::SetzeStartwerte();
     ::testing::internal::CaptureStdout();
     MIDI::StartUp();
     IniClass::Schreiben("", "MIDI", "SignalOut", "1");
@@ -290,7 +290,7 @@ class JackStartedLater : public ExerciseTest {
     }
     void TearDown() override {
         if (started) {
-            MIDI::Reset();
+            MIDI::SetzeStartwerte();
             ExerciseTest::TearDown();
         }
         MIDI::SetzeTreiber(nullptr);
