@@ -14,6 +14,8 @@
 
 namespace {
 
+using S = Spiel;
+
 using T = TastenFeldTyp;
 
 // The button sounds scheduled by the latest tick (a button sound is due at once, with
@@ -335,11 +337,12 @@ TEST_P(ErrorMarks, FollowTheWrongAnswers) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, ErrorMarks,
     ::testing::Values(
-        ErrorCase{"one wrong answer", 2, {{25, 22}}, 1, {4}, -1},
-        ErrorCase{"two in practice", 2, {{25, 22}, {28, 22}}, 2, {4, 7}, 1},
-        ErrorCase{"bass values mark their spelling", 2, {{125, 164}, {128, 164}}, 2, {4, 7}, 1},
-        ErrorCase{"two in the examination", 3, {{25, 22}, {28, 22}}, 2, {4, 7}, -1},
-        ErrorCase{"cleared", 2, {{25, 22}, {28, 22}, {-1, 0}}, 0, {}, -1}));
+        ErrorCase{"one wrong answer", S::Ueben, {{25, 22}}, 1, {4}, -1},
+        ErrorCase{"two in practice", S::Ueben, {{25, 22}, {28, 22}}, 2, {4, 7}, 1},
+        ErrorCase{
+            "bass values mark their spelling", S::Ueben, {{125, 164}, {128, 164}}, 2, {4, 7}, 1},
+        ErrorCase{"two in the examination", S::Pruefung, {{25, 22}, {28, 22}}, 2, {4, 7}, -1},
+        ErrorCase{"cleared", S::Ueben, {{25, 22}, {28, 22}, {-1, 0}}, 0, {}, -1}));
 
 // Drawing, on a canvas of its own.
 struct ColourCase {
@@ -374,16 +377,17 @@ TEST_P(NameColours, ShowTheStateOfEachButton) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, NameColours,
-    ::testing::Values(ColourCase{"plain", 2, 1, 0, false, {1, 1, 1}},
-                      ColourCase{"greyed", 2, 0, 0, false, {151, 151, 151}},
-                      ColourCase{"greyed before wrong", 2, 0, 1, false, {151, 151, 151}},
-                      ColourCase{"wrong", 2, 1, 1, false, {255, 0, 0}},
-                      ColourCase{"wrong before right", 2, 1, 1, true, {255, 0, 0}},
-                      ColourCase{"shown right", 2, 1, 0, true, {0, 155, 0}},
-                      ColourCase{"greyed in learn and see", 1, 0, 0, false, {151, 151, 151}},
-                      ColourCase{"examination, greyed", 3, 0, 0, false, {1, 1, 1}},
-                      ColourCase{"examination, wrong", 3, 1, 1, false, {1, 1, 1}},
-                      ColourCase{"examination, right", 3, 1, 0, true, {1, 1, 1}}));
+    ::testing::Values(ColourCase{"plain", S::Ueben, 1, 0, false, {1, 1, 1}},
+                      ColourCase{"greyed", S::Ueben, 0, 0, false, {151, 151, 151}},
+                      ColourCase{"greyed before wrong", S::Ueben, 0, 1, false, {151, 151, 151}},
+                      ColourCase{"wrong", S::Ueben, 1, 1, false, {255, 0, 0}},
+                      ColourCase{"wrong before right", S::Ueben, 1, 1, true, {255, 0, 0}},
+                      ColourCase{"shown right", S::Ueben, 1, 0, true, {0, 155, 0}},
+                      ColourCase{
+                          "greyed in learn and see", S::Lernen, 0, 0, false, {151, 151, 151}},
+                      ColourCase{"examination, greyed", S::Pruefung, 0, 0, false, {1, 1, 1}},
+                      ColourCase{"examination, wrong", S::Pruefung, 1, 1, false, {1, 1, 1}},
+                      ColourCase{"examination, right", S::Pruefung, 1, 0, true, {1, 1, 1}}));
 
 TEST_F(InputTest, TheFieldIsDrawnAtItsPlaceAndScale) {
     Spiel::AktivInstrument = Spiel::Tastenfeld;

@@ -6,6 +6,8 @@
 
 namespace {
 
+using S = Spiel;
+
 class NoteTest : public NotationTest {};
 
 // Adds one note per entry to the staff, each at its bar position, and gives back the
@@ -347,13 +349,13 @@ TEST_F(NoteTest, AGrandStaffShowsARestInTheOtherStaff) {
         float y;
     };
     const std::vector<Case> cases = {
-        {28, 2, 0, 2, false, 3, 12, 241},  // treble note: rest in the bass staff
-        {134, 2, 0, 2, false, 3, 12, 41},  // bass note: rest in the treble staff
-        {28, 4, 0, 3, false, 3, 14, 241}, {28, 8, 0, 2, false, 3, 13, 241},
-        {28, 1, 0, 2, false, 3, 12, 241}, {28, 1, 1, 2, false, 3, 15, 241},
-        {28, 2, 0, 1, false, 3, -1, 0},  // learn and see
-        {28, 2, 0, 2, true, 3, -1, 0},   // two-handed lesson
-        {28, 2, 0, 2, false, 1, -1, 0},  // one staff
+        {28, 2, 0, S::Ueben, false, 3, 12, 241},  // treble note: rest in the bass staff
+        {134, 2, 0, S::Ueben, false, 3, 12, 41},  // bass note: rest in the treble staff
+        {28, 4, 0, S::Pruefung, false, 3, 14, 241}, {28, 8, 0, S::Ueben, false, 3, 13, 241},
+        {28, 1, 0, S::Ueben, false, 3, 12, 241},    {28, 1, 1, S::Ueben, false, 3, 15, 241},
+        {28, 2, 0, S::Lernen, false, 3, -1, 0},  // learn and see
+        {28, 2, 0, S::Ueben, true, 3, -1, 0},    // two-handed lesson
+        {28, 2, 0, S::Ueben, false, 1, -1, 0},   // one staff
     };
     for (const Case& c : cases) {
         Spiel::AktGrade = c.grade;

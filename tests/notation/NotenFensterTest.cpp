@@ -7,6 +7,8 @@
 
 namespace {
 
+using S = Spiel;
+
 class NotenFensterTest : public NotationTest {};
 
 struct Placed {
@@ -112,12 +114,12 @@ TEST_F(NotenFensterTest, WindowShapeFollowsStavesScaleAndMethod) {
         float scale;
         int hoehe, notenY, echtB;
     };
-    for (Case c : std::vector<Case>{{1, 0, 0, 1.0f, 300, 40, 810},
-                                    {2, 2, 0, 1.0f, 300, -160, 850},
-                                    {3, 11, 0, 1.0f, 460, 15, 910},
-                                    {3, 11, 0, 1.5f, 690, 15, 1005},
-                                    {1, 0, 4, 1.0f, 440, 40, 810},
-                                    {3, 0, 4, 1.0f, 600, 15, 810}}) {
+    for (Case c : std::vector<Case>{{1, 0, S::KeinSpiel, 1.0f, 300, 40, 810},
+                                    {2, 2, S::KeinSpiel, 1.0f, 300, -160, 850},
+                                    {3, 11, S::KeinSpiel, 1.0f, 460, 15, 910},
+                                    {3, 11, S::KeinSpiel, 1.5f, 690, 15, 1005},
+                                    {1, 0, S::Woerter, 1.0f, 440, 40, 810},
+                                    {3, 0, S::Woerter, 1.0f, 600, 15, 810}}) {
         Spiel::SpielMode = c.mode;
         auto staff = NotenFenster::CreateIt(10, 20, 700, 70, c.scale, c.systeme, c.tonart);
         EXPECT_EQ(staff->FensterH, c.hoehe);
@@ -417,11 +419,11 @@ TEST_F(NotenFensterTest, TheGreenColumnMarksTheNoteToAnswer) {
         float x, width;
     };
     // Window at x 10, width 700, spacing 70, scale 1, C major: note origin at 120.
-    for (Case c : std::vector<Case>{{1, 2, 300, 690, 130},
-                                    {2, 2, 60, 120 + 30, 90},
-                                    {2, 2, 300, 120 + 50, 90},
-                                    {3, 1, 300, 90, 100},
-                                    {2, 4, 300, 90, 100}}) {
+    for (Case c : std::vector<Case>{{S::Lernen, S::LaufendeNoten, 300, 690, 130},
+                                    {S::Ueben, S::LaufendeNoten, 60, 120 + 30, 90},
+                                    {S::Ueben, S::LaufendeNoten, 300, 120 + 50, 90},
+                                    {S::Pruefung, S::EinzelNoten, 300, 90, 100},
+                                    {S::Ueben, S::Woerter, 300, 90, 100}}) {
         Spiel::AktGrade = c.grade;
         Spiel::SpielMode = c.mode;
         auto staff = NotenFenster::CreateIt(10, 10, 700, 70, 1.0f, 1, 0);
