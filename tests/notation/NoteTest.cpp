@@ -381,6 +381,28 @@ TEST_F(NoteTest, AGrandStaffShowsARestInTheOtherStaff) {
     }
 }
 
+TEST_F(NoteTest, DrawingANoteLeavesTheCallersDrawingStateAsItWas) {
+    Spiel::AktGrade = S::Ueben;
+    auto note = std::make_shared<Note>();
+    note->CreateMe(trebleNatural(5), 1, 100, {}, 1);  // ledger lines and a beam
+    note->ErrorCheck = 1;                             // the red mark
+    note->Aktiv = 0;
+    RecordingCanvas canvas;
+    canvas.setColour(90, 80, 70);
+    canvas.setAlpha(0.6f);
+    canvas.setBlend(Blend::Light);
+    canvas.setScale(1.5f, 1.5f);
+    const DrawState before = canvas.state();
+    note->DrawOne(canvas, 1.5f, 200, 3);
+    ASSERT_FALSE(callsOf(canvas, DrawCall::Oval).empty());
+    EXPECT_EQ(callsOf(canvas, DrawCall::Oval)[0].state.colour, (Colour{230, 40, 40}));
+    auto images = callsOf(canvas, DrawCall::Image, "Noten.png");
+    ASSERT_FALSE(images.empty());
+    EXPECT_EQ(images.front().state.colour, (Colour{1, 1, 1})) << "the mark's colour ends with it";
+    EXPECT_FLOAT_EQ(images.front().state.alpha, 0.45f);
+    EXPECT_EQ(canvas.state(), before);
+}
+
 TEST_F(NoteTest, ARestIsDrawnInItsOwnStaffOnly) {
     struct Case {
         int chroma;
