@@ -117,7 +117,7 @@ void CountingWithoutAServer() {
     Print("one count, both sides", each);
     std::printf("%-40s %ld kB over %d counts (%.1f hours of the program)\n",
                 "resident memory growth", after - before, counts, counts / 120.0);
-    MIDI::Reset();
+    MIDI::SetzeStartwerte();
 }
 
 int main() {
@@ -170,7 +170,7 @@ int main() {
     std::printf("\nMIDI keyboard to answer, JACK dummy backend, 256 frames at 44.1 kHz:\n");
     Print("transport (second client holds it)", transport);
     Print("Note On to answer counted (60 Hz tick)", answered);
-    MIDI::Reset();
+    MIDI::SetzeStartwerte();
     CountingWithoutAServer();
     return 0;
 }

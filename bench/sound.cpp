@@ -147,7 +147,7 @@ void KlickLatenz() {
         toFirstSample.empty() ? 0 : *std::max_element(toFirstSample.begin(), toFirstSample.end()));
     std::printf("  plus the device buffer of %d frames (%.1f ms) before it is heard\n",
                 sdl->bufferFrames(), buffer);
-    SoundTyp::Reset();
+    SoundTyp::SetzeStartwerte();
     AudioPlatform::install(nullptr);
 }
 
@@ -257,7 +257,7 @@ void Rendere(const std::string& ordner, const std::string& name, std::function<v
         SoundTyp::CheckListe();
         sdl->releaseDevice();
     }
-    SoundTyp::Reset();
+    SoundTyp::SetzeStartwerte();
     AudioPlatform::install(nullptr);
     sdl.reset();
     SteadyClock steady;

@@ -90,8 +90,8 @@ void MDI::FormLoad() {
     SpielReset();
     UmCheck({MENU_SINGLE, MENU_FLOATING, MENU_DICTATION, MENU_WORDS}, MENU_FLOATING);
     UmCheck({MENU_LEARN, MENU_PRACTICE, MENU_COMPETITION}, MENU_PRACTICE);
-    Spiel::SpielMode = 0;
-    Spiel::AktGrade = 2;
+    Spiel::SpielMode = Spiel::KeinSpiel;
+    Spiel::AktGrade = Spiel::Ueben;
     SpielReset();
     gui.updateWindowMenu(Window);
 }
@@ -154,12 +154,12 @@ void notYet(const char* what) {
 
 void Stopp() {
     SoundTyp::ResetListe();
-    Spiel::SpielMode = 0;
-    if (Spiel::AktGrade == 3) {
-        Spiel::AktGrade = 2;
+    Spiel::SpielMode = Spiel::KeinSpiel;
+    if (Spiel::AktGrade == Spiel::Pruefung) {
+        Spiel::AktGrade = Spiel::Ueben;
         MDI::UmCheck(kWorkSteps, MDI::MENU_PRACTICE);
     }
-    Spiel::AktivInstrument = 0;
+    Spiel::AktivInstrument = Spiel::KeinInstrument;
     Spiel::CountdownZeit = 0;
     SpielReset();
 }
@@ -170,20 +170,20 @@ void WaehleMethode(int tag) {
             MDI::SwitchSomeMenus(
                 {MDI::MENU_LEARN, 0},
                 {MDI::MENU_OPEN, MDI::MENU_CREATE, MDI::MENU_PRACTICE, MDI::MENU_COMPETITION, 0});
-            Spiel::SpielMode = 1;
+            Spiel::SpielMode = Spiel::EinzelNoten;
             break;
         case MDI::MENU_FLOATING:
             MDI::SwitchSomeMenus({0}, {MDI::MENU_OPEN, MDI::MENU_CREATE, MDI::MENU_LEARN,
                                        MDI::MENU_PRACTICE, MDI::MENU_COMPETITION, 0});
-            Spiel::SpielMode = 2;
+            Spiel::SpielMode = Spiel::LaufendeNoten;
             break;
         case MDI::MENU_WORDS:
             MDI::SwitchSomeMenus({MDI::MENU_LEARN, MDI::MENU_COMPETITION, 0},
                                  {MDI::MENU_OPEN, MDI::MENU_CREATE, 0});
-            Spiel::SpielMode = 4;
+            Spiel::SpielMode = Spiel::Woerter;
             break;
     }
-    Spiel::AktGrade = 2;
+    Spiel::AktGrade = Spiel::Ueben;
     MDI::UmCheck(kMethods, tag);
     MDI::UmCheck(kWorkSteps, MDI::MENU_PRACTICE);
     SpielReset();
@@ -202,8 +202,8 @@ void MDI::MenuAction(int tag) {
             break;
         case MENU_CREATE:
             SwitchSomeMenus({MENU_OPEN, 0}, {0});
-            Spiel::SpielMode = 0;
-            Spiel::AktivInstrument = 0;
+            Spiel::SpielMode = Spiel::KeinSpiel;
+            Spiel::AktivInstrument = Spiel::KeinInstrument;
             LektionenAssistent::ShowAs(0, "");
             SoundTyp::ResetListe();
             Spiel::SpielerZeit = 0;
@@ -218,25 +218,25 @@ void MDI::MenuAction(int tag) {
             break;
         case MENU_LEARN:
             UmCheck(kWorkSteps, MENU_LEARN);
-            Spiel::AktGrade = 1;
+            Spiel::AktGrade = Spiel::Lernen;
             UmCheck(kMethods, MENU_FLOATING);  // learn and see always scrolls
-            Spiel::SpielMode = 2;
+            Spiel::SpielMode = Spiel::LaufendeNoten;
             SpielReset();
             break;
         case MENU_PRACTICE:
             UmCheck(kWorkSteps, MENU_PRACTICE);
-            Spiel::AktGrade = 2;
+            Spiel::AktGrade = Spiel::Ueben;
             Spiel::SpielMode = SpielModeCheck();
             SpielReset();
             break;
         case MENU_COMPETITION:
             UmCheck(kWorkSteps, MENU_COMPETITION);
             Spiel::SpielMode = SpielModeCheck();
-            if (Spiel::SpielMode == 4) {
+            if (Spiel::SpielMode == Spiel::Woerter) {
                 UmCheck(kMethods, MENU_FLOATING);
-                Spiel::SpielMode = 2;
+                Spiel::SpielMode = Spiel::LaufendeNoten;
             }
-            Spiel::AktGrade = 0;
+            Spiel::AktGrade = Spiel::Countdown;
             Spiel::CountdownZeit = 1;  // the examination starts when the countdown has run
             break;
         case MENU_PAUSE:
@@ -273,7 +273,7 @@ void MDI::MenuAction(int tag) {
     if (Ui::gui && Menus[MENU_DICTATION]) Ui::gui->setMenuEnabled(Menus[MENU_DICTATION], false);
 }
 
-void MDI::Reset() {
+void MDI::SetzeStartwerte() {
     Window = nullptr;
     Canvas = nullptr;
     Menus.fill(nullptr);

@@ -36,5 +36,5 @@ struct MDI {
     // Shows every caption in the language of that slot and resets the exercise.
     static void SwitchSprache(int sprache);
 
-    static void Reset();
+    static void SetzeStartwerte();
 };

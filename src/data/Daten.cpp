@@ -102,7 +102,7 @@ void DatenLaden() {
     Schatten = LadeBild("Schatten.png");
 }
 
-void ResetDaten() {
+void SetzeStartwerteDaten() {
     DatenPfad.clear();
     AppPfad.clear();
     EigeneDateien.clear();

@@ -36,4 +36,4 @@ std::shared_ptr<ImageFont> LadeSchrift(const std::string& member, int size, bool
 // The file-name suffix of a language index: 0 ".en", 1 ".de", 2 ".cz", else none.
 std::string SprachSuffix(int sprache);
 
-void ResetDaten();
+void SetzeStartwerteDaten();

@@ -60,7 +60,7 @@ void BeimSchliessen(Gadget* window, void (*hook)()) {
     if (window && hook) schliessHaken()[window] = hook;
 }
 
-void ResetDialoge() {
+void SetzeStartwerteDialoge() {
     offeneDialoge().clear();
     schliessHaken().clear();
 }

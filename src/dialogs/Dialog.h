@@ -20,4 +20,4 @@ void DialogGeschlossen(Gadget* window);
 // shown (an answer receiver it installed). A window that closes again is told again only
 // if it asked again.
 void BeimSchliessen(Gadget* window, void (*hook)());
-void ResetDialoge();
+void SetzeStartwerteDialoge();

@@ -165,10 +165,11 @@ void InfoFenster::Event(Gadget* source) {
     }
 }
 
-void InfoFenster::Reset() {
+void InfoFenster::SetzeStartwerte() {
     Window = nullptr;
     HtmlView = nullptr;
     Button.fill(nullptr);
-    WasIstZuSehen = 0;  // HtmlAusCode stays joined, like the result code's hooks
+    WasIstZuSehen = 0;
+    HtmlAusCode = nullptr;  // start-up joins it again, with the result code's hooks
     LoeschenGefragt = false;
 }

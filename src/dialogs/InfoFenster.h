@@ -33,5 +33,5 @@ struct InfoFenster {
     // after a question.
     static void ShowAs(int mode, const std::string& name);
     static void Event(Gadget* source);
-    static void Reset();
+    static void SetzeStartwerte();
 };

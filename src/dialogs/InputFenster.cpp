@@ -96,7 +96,7 @@ void InputFenster::CheckUserInput(const std::string& name) {
     if (SpielFenster::MausZeit == 0) QuestionFenster::Show();
 }
 
-void InputFenster::Reset() {
+void InputFenster::SetzeStartwerte() {
     Window = Label = TextFeld = Hinweis = nullptr;
     Button.fill(nullptr);
     WasIstZuSehen = MODE_NAME;

@@ -32,7 +32,7 @@ struct InputFenster {
     // learner's mouse time, closes the window and, for a learner never measured, starts
     // the mouse test. Any other name leaves the window open.
     static void CheckUserInput(const std::string& name);
-    static void Reset();
+    static void SetzeStartwerte();
 };
 
 // Whether a first name is one the input window accepts.

@@ -746,7 +746,7 @@ std::string A::SchrittText() {
     return AssiText ? AssiText->PText : "";
 }
 
-void A::Reset() {
+void A::SetzeStartwerte() {
     Window = Canvas = TextBox = NameBox = Panel = Scroller = Progress = nullptr;
     Button.fill(nullptr);
     WasIstZuSehen = 0;

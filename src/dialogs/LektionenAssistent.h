@@ -78,5 +78,5 @@ struct LektionenAssistent {
     // Clears the canvas, draws the step text and ShowAssistent, and shows the frame.
     static void MaleCanvas();
 
-    static void Reset();
+    static void SetzeStartwerte();
 };

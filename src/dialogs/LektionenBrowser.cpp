@@ -353,7 +353,7 @@ void LektionenBrowser::LadeGewaehlteLektion(bool ausDemKreis) {
     if (Window) Ui::gui->postEvent({EventId::WindowClose, Window});
 }
 
-void LektionenBrowser::Reset() {
+void LektionenBrowser::SetzeStartwerte() {
     Window = QuintenWindow = QuintenPanel = UberGadget = ListBox = HtmlView = Panel = SystemPanel =
         nullptr;
     Button.fill(nullptr);

@@ -77,5 +77,5 @@ class LektionenBrowser {
     // the menu and closes the browser (and first the circle, when the key was picked there).
     static void LadeGewaehlteLektion(bool ausDemKreis = false);
 
-    static void Reset();
+    static void SetzeStartwerte();
 };

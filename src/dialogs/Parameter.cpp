@@ -404,7 +404,7 @@ bool listEvent(Gadget* source) {
 void Parameter::FormLoad() {
     Gui& gui = *Ui::gui;
     if (Window) gui.freeGadget(Window);
-    Reset();
+    SetzeStartwerte();
     Window = G::dialogWindow("{{Program settings}}", kBreite, kHoehe);
     Ampelbild = {LadeBild("AmpelRot.png"), LadeBild("AmpelGelb.png"), LadeBild("AmpelGrun.png")};
     ToolBar = G::toolbar("toolbar2.png", 4, Window);
@@ -511,7 +511,7 @@ int Parameter::SelectComboBox(Gadget* combo, const std::string& text) {
     return -1;
 }
 
-void Parameter::Reset() {
+void Parameter::SetzeStartwerte() {
     Window = ToolBar = nullptr;
     Panel.fill(nullptr);
     Button.fill(nullptr);

@@ -63,7 +63,7 @@ struct Parameter {
     // Shows page n (0 to 3) as its toolbar icon does.
     static void ZeigeSeite(int n);
 
-    static void Reset();
+    static void SetzeStartwerte();
 };
 
 // The dialog takes the MIDI input while it is the active window, so that a note played

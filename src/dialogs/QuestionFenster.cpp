@@ -95,7 +95,7 @@ void QuestionFenster::Event(Gadget* source) {
     Oft = 0;
 }
 
-void QuestionFenster::Reset() {
+void QuestionFenster::SetzeStartwerte() {
     Window = Label = Button1 = Button2 = Button3 = nullptr;
     Oft = 0;
     MessZeit = 0;

@@ -26,7 +26,7 @@ struct QuestionFenster {
     static void Show();
     static void ButtonZufall();
     static void Event(Gadget* source);
-    static void Reset();
+    static void SetzeStartwerte();
 };
 
 // The mouse time a finished test gives, from the clock at its first and last click.

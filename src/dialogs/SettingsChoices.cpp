@@ -186,14 +186,14 @@ int instrumentOnOpen() {
 void choosePiano(bool fitting) {
     writeGeneral("Instrument", "1");
     writeGeneral("KurzesKlavier", fitting ? "1" : "0");
-    Spiel::AktMusikInstrument = 1;
+    Spiel::AktMusikInstrument = Spiel::Klavier;
     const auto& lektion = Lektion::AktLektion;
     if (lektion) KlavierTyp::PassendeTastatur(lektion->MinimumMidi, lektion->MaximumMidi);
 }
 
 void chooseGuitar() {
     writeGeneral("Instrument", "3");
-    Spiel::AktMusikInstrument = 3;
+    Spiel::AktMusikInstrument = Spiel::Gitarre;
 }
 
 void chooseNoteNames(int set) {

@@ -126,7 +126,7 @@ std::string (*ErgebnisCode::ReturnCode)() = keinText;
 std::string (*ErgebnisCode::ReturnAnalyse)() = keinText;
 int (*ErgebnisCode::PruefSummeOk)() = keinePruefsumme;
 
-void ErgebnisCode::Reset() {
+void ErgebnisCode::SetzeStartwerte() {
     CryptCode = keinCode;
     ReturnCode = keinText;
     ReturnAnalyse = keinText;
@@ -188,7 +188,7 @@ void MerkePruefung() {
     e.Tonart = gemerkteTonart;
     e.System = gemerktesSystem;
     // The method has ended with the examination; its answer device is still the one it set.
-    e.Methode = Spiel::AktivInstrument == 5 ? 1 : 2;
+    e.Methode = Spiel::AktivInstrument == Spiel::Tastenfeld ? 1 : 2;
     e.Sekunden = BenutzteSekunden();
     e.Gespielt = RichtigGespielt();
     e.Fehler = Fehler();
@@ -213,7 +213,7 @@ void HtmlAusBewertung() {
     }
 }
 
-void ResetBewertung() {
+void SetzeStartwerteBewertung() {
     Bewertung = 0;
     gemerktesSystem = 0;
     gemerkteTonart = 0;

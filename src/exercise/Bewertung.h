@@ -21,7 +21,7 @@ struct ErgebnisCode {
     static std::string (*ReturnCode)();
     static std::string (*ReturnAnalyse)();
     static int (*PruefSummeOk)();
-    static void Reset();
+    static void SetzeStartwerte();
 };
 
 // Fills every placeholder of one template line; a replacement that holds "{" is filled
@@ -41,4 +41,4 @@ std::string BestandenFuer(int bewertung);
 int BenutzteSekunden();
 
 // The rating and the kept staff system and key go back to 0 (the code hooks stay joined).
-void ResetBewertung();
+void SetzeStartwerteBewertung();

@@ -32,9 +32,9 @@ int64_t now() {
 std::string Ueberschrift() {
     static const char* const kSingle[] = {"", "{{Practice}}", "{{Examination}}"};
     static const char* const kScrolling[] = {"{{Phrase62}}", "{{Phrase60}}", "{{Phrase61}}"};
-    int step = S::AktGrade >= 1 && S::AktGrade <= 3 ? S::AktGrade - 1 : 1;
-    if (S::SpielMode == 1) return Lokalisiere(kSingle[step]);
-    if (S::SpielMode == 2) return Lokalisiere(kScrolling[step]);
+    int step = S::AktGrade >= S::Lernen && S::AktGrade <= S::Pruefung ? S::AktGrade - S::Lernen : 1;
+    if (S::SpielMode == S::EinzelNoten) return Lokalisiere(kSingle[step]);
+    if (S::SpielMode == S::LaufendeNoten) return Lokalisiere(kScrolling[step]);
     return "";
 }
 
@@ -53,7 +53,8 @@ void BeschrifteButtons() {
 // The exercise clock of practice and examination; false when no clock runs. `steht`
 // tells that it stands still because nobody answers.
 bool Uhrschritt(int& sekunden, bool& steht) {
-    if (S::SpielMode == 0 || S::AktGrade == 1 || S::CountdownZeit > 0) return false;
+    if (S::SpielMode == S::KeinSpiel || S::AktGrade == S::Lernen || S::CountdownZeit > 0)
+        return false;
     const int64_t jetzt = now();
     if (S::SpielerIstAnwesend < jetzt - 11000) {
         S::SpielerIstAnwesend = jetzt;  // a long gap only restarts the presence check
@@ -62,10 +63,11 @@ bool Uhrschritt(int& sekunden, bool& steht) {
         S::SpielerIstAnwesend += 100;
     }
     steht = jetzt - S::SpielerIstAnwesend > 10000;
-    const int64_t t = S::AktGrade == 3 ? S::SpielerZeit - jetzt : jetzt - S::SpielerZeit;
+    const int64_t t = S::AktGrade == S::Pruefung ? S::SpielerZeit - jetzt : jetzt - S::SpielerZeit;
     sekunden = static_cast<int>(t / 1000);
-    if (S::AktGrade == 3 && (t < -999 || S::SpielerRichtig <= 0 || S::SpielerFalsch <= 0)) {
-        S::SpielMode = 0;
+    if (S::AktGrade == S::Pruefung &&
+        (t < -999 || S::SpielerRichtig <= 0 || S::SpielerFalsch <= 0)) {
+        S::SpielMode = S::KeinSpiel;
         S::Punkte = static_cast<int>((S::SpielerZeit - jetzt) / 100);
         std::cout << "exercise: examination over, points " << S::Punkte << std::endl;
         if (S::PruefungBeendet) S::PruefungBeendet();
@@ -84,6 +86,9 @@ void ZeichnePunkte(Canvas& canvas) {
 }
 
 void ZeichneCountdown(Canvas& canvas) {
+    DrawStateGuard guard(canvas);
+    canvas.setBlend(Blend::Alpha);
+    canvas.setAlpha(1.0f);
     const int cx = canvas.width() / 2, cy = canvas.height() / 2;
     canvas.setColour(111, 111, 111);
     canvas.rect(cx - 100, cy - 100, 200, 200);
@@ -111,7 +116,6 @@ void ZeichneCountdown(Canvas& canvas) {
     canvas.text("8", x, y);
     canvas.setColour(255, 0, 0);
     canvas.text(std::to_string((S::CountdownZeit - now()) / 1000), x, y);
-    canvas.setScale(1, 1);
 }
 
 void MidiEingang() {
@@ -139,20 +143,20 @@ void WechsleLektion(int nummer, int wahl) {
 }
 
 void SpielReset() {
-    if (S::SpielMode != 4) Worte::PapierZurueck();
+    if (S::SpielMode != S::Woerter) Worte::PapierZurueck();
     switch (S::SpielMode) {
-        case 0:
-            S::AktivInstrument = 0;
+        case S::KeinSpiel:
+            S::AktivInstrument = S::KeinInstrument;
             return;
-        case 1:
-            S::AktivInstrument = 5;
+        case S::EinzelNoten:
+            S::AktivInstrument = S::Tastenfeld;
             break;
-        case 2:
+        case S::LaufendeNoten:
             S::AktivInstrument = S::AktMusikInstrument;
             break;
-        case 4:
-            S::AktivInstrument = 0;
-            S::AktGrade = 2;  // guess words is practice only
+        case S::Woerter:
+            S::AktivInstrument = S::KeinInstrument;
+            S::AktGrade = S::Ueben;  // guess words is practice only
             Worte::NurGueltige();
             break;
         default:
@@ -160,21 +164,22 @@ void SpielReset() {
     }
     TaktSumme = 0;
     SpielFenster::Reset();
-    if (S::SpielMode == 1 || S::SpielMode == 2 || S::SpielMode == 4)
+    if (S::SpielMode == S::EinzelNoten || S::SpielMode == S::LaufendeNoten ||
+        S::SpielMode == S::Woerter)
         NotenFenster::HeadLine = Ueberschrift();
     const auto& lektion = Lektion::AktLektion;
     // A lesson whose notes were all left out asks nothing and says why.
     if (lektion && lektion->Anzahl == 0)
         NotenFenster::HeadLine = Lokalisiere("{{The lesson has no notes}}");
     const int64_t sekunde = now() - now() % 1000;
-    if (S::AktGrade == 1) {
+    if (S::AktGrade == S::Lernen) {
         if (lektion) lektion->SendeAlle(SpielFenster::Haupt.get());
-    } else if (S::AktGrade == 2) {
+    } else if (S::AktGrade == S::Ueben) {
         S::SpielerZeit = sekunde;
         S::SpielerRichtig = S::SpielerFalsch = 0;
         S::DigitalText = {Lokalisiere("{{Time}}"), Lokalisiere("{{Right}}"),
                           Lokalisiere("{{Wrong}}")};
-    } else if (S::AktGrade == 3) {
+    } else if (S::AktGrade == S::Pruefung) {
         S::SpielerZeit = sekunde + 500 + (lektion ? lektion->SpielZeit : 0) * 1000LL;
         S::Punkte = 0;
         S::SpielerRichtig = lektion ? lektion->MaxRichtig : 0;
@@ -216,14 +221,14 @@ void Malen() {
     ZeichnePunkte(*canvas);
     KlavierTyp::Draw(*canvas);
     TastenFeldTyp::Show(*canvas);
-    if (S::SpielMode != 0 && SpielFenster::Haupt) {
+    if (S::SpielMode != S::KeinSpiel && SpielFenster::Haupt) {
         NotenFenster& haupt = *SpielFenster::Haupt;
-        int tempo = S::SpielMode == 1 ? NotenFenster::SCHNELL : 0;
-        if (S::AktGrade == 1) {
+        int tempo = S::SpielMode == S::EinzelNoten ? NotenFenster::SCHNELL : 0;
+        if (S::AktGrade == S::Lernen) {
             haupt.ScrollIt(NotenFenster::HINTEN, tempo);
-        } else if (S::AktGrade == 2 || S::AktGrade == 3) {
+        } else if (S::AktGrade == S::Ueben || S::AktGrade == S::Pruefung) {
             // A word is written whole, however long: the word source ends by itself.
-            if (haupt.ScrollIt(NotenFenster::VORNE, tempo) == 1 || S::SpielMode == 4)
+            if (haupt.ScrollIt(NotenFenster::VORNE, tempo) == 1 || S::SpielMode == S::Woerter)
                 SpielFenster::AddNeueZufallNoten();
         }
         haupt.Draw(*canvas);
@@ -241,7 +246,7 @@ void CountDown(Canvas& canvas) {
         return;
     }
     if (S::CountdownZeit < now()) {
-        S::AktGrade = 3;
+        S::AktGrade = S::Pruefung;
         S::CountdownZeit = 0;
         SpielReset();
         return;

@@ -48,7 +48,7 @@ bool FormFuerMethode(int methode, int systeme, Fensterform& form) {
             form = {1.5f, 110, 50, 10, 150, 1};
             return true;
         case 2:
-            form = {1.0f, 70, 10, 10, S::AktGrade == 1 ? 950 : 700, 1};
+            form = {1.0f, 70, 10, 10, S::AktGrade == S::Lernen ? 950 : 700, 1};
             return true;
         case 4:
             // As wide as the scrolling notes, so that the paper ends before the counters; a
@@ -148,7 +148,7 @@ void MerkeAnkunft(const Note* note) {
 // chroma value for a named note), right or wrong, and the device (1 mouse, 2 MIDI, 3 keys).
 void MeldeUrteil(const Note& gefragt, int antwortChroma, int antwortMidi, bool richtig,
                  int quelle) {
-    if (S::SpielMode == 4) return;  // words count nothing
+    if (S::SpielMode == S::Woerter) return;  // words count nothing
     const int64_t jetzt = Runtime::millisecs();
     const auto it = ankunft.find(&gefragt);
     const int64_t seit = std::max(it == ankunft.end() ? jetzt : it->second, letzteRichtige);
@@ -208,7 +208,7 @@ void SpielFenster::Reset() {
 int ZufallNotenlang(int chroma) {
     NotenFenster::VorTaktpos = TaktSumme;
     int lang;
-    if (S::AktGrade == 1) {
+    if (S::AktGrade == S::Lernen) {
         lang = 2;
     } else if (TaktSumme % 2 == 1) {
         lang = 1;  // completes the beat an eighth began
@@ -234,7 +234,9 @@ int ZufallNotenlang(int chroma) {
             // fits the rest of the bar at all (a whole note after a word's rest), the longest
             // written length that fits is taken, so the draw ends and the bar stays complete.
             bool passt = std::any_of(laengen.begin(), laengen.end(), [](int l) {
-                int echt = l == 1 && (S::SpielMode == 1 || S::SpielMode == 4) ? 2 : l;
+                int echt = l == 1 && (S::SpielMode == S::EinzelNoten || S::SpielMode == S::Woerter)
+                               ? 2
+                               : l;
                 return echt >= 1 && TaktSumme + echt <= 8;
             });
             if (!passt) {
@@ -244,7 +246,7 @@ int ZufallNotenlang(int chroma) {
                 do {
                     lang = laengen[Runtime::rand(0, static_cast<int>(laengen.size()) - 1)];
                     Lektion::VorherigeWarAchtel = 0;
-                    if (lang == 1 && (S::SpielMode == 1 || S::SpielMode == 4))
+                    if (lang == 1 && (S::SpielMode == S::EinzelNoten || S::SpielMode == S::Woerter))
                         lang = 2;
                     else if (lang == 1)
                         Lektion::VorherigeWarAchtel = 1;
@@ -264,7 +266,7 @@ void SpielFenster::AddNeueZufallNoten() {
         return;
     }
     int c;
-    if (S::SpielMode == 4) {
+    if (S::SpielMode == S::Woerter) {
         c = Lektion::GetWortNote();
         if (c == 95 && Haupt->Systeme == 2) c = 195;
     } else {
@@ -276,7 +278,7 @@ void SpielFenster::AddNeueZufallNoten() {
     const bool wortFertig =
         Worte::AktFrageWort &&
         Lektion::WordDone == static_cast<int>(Worte::AktFrageWort->WortTeil.size()) + 1;
-    if (S::SpielMode == 4 && wortFertig) PasseWortEin(*Haupt);
+    if (S::SpielMode == S::Woerter && wortFertig) PasseWortEin(*Haupt);
 }
 
 int SpielFenster::SucheViolinMidi(const std::list<std::shared_ptr<Note>>& liste, int position) {
@@ -333,21 +335,21 @@ void SpielFenster::AddEinenGanzenTakt() {
 }
 
 void SpielFenster::CheckMaus() {
-    if (Maus::MausLinks + Maus::MausRechts == 0 || S::SpielMode == 0 || !Haupt) return;
+    if (Maus::MausLinks + Maus::MausRechts == 0 || S::SpielMode == S::KeinSpiel || !Haupt) return;
     bool imGriff = Maus::MausX > Haupt->FensterX &&
                    Maus::MausX < Haupt->FensterX + Haupt->EchtFensterB &&
                    Maus::MausY >= Haupt->FensterY + 1 && Maus::MausY <= Haupt->FensterY + 49;
-    if (Maus::DragWer == 6 || imGriff) Drag();
+    if (Maus::DragWer == Maus::Notenblatt || imGriff) Drag();
 }
 
 void SpielFenster::Drag() {
-    if (Maus::DragWer == 0) {
+    if (Maus::DragWer == Maus::Keiner) {
         DragX = Maus::MausX;
         DragY = Maus::MausY;
-        Maus::DragWer = 6;
+        Maus::DragWer = Maus::Notenblatt;
         return;
     }
-    if (Maus::DragWer != 6) return;
+    if (Maus::DragWer != Maus::Notenblatt) return;
     Haupt->FensterX += Maus::MausX - DragX;
     Haupt->FensterY += Maus::MausY - DragY;
     DragX = Maus::MausX;
@@ -391,9 +393,9 @@ AntwortEmpfaenger& SpielFenster::Antwort() {
 
 void SpielFenster::EmpfangeNote(int midi, int quelle) {
     S::SpielerIstAnwesend = Runtime::millisecs();
-    if (S::SpielMode == 3) return;
+    if (S::SpielMode == S::Diktat) return;
     auto lektion = aktLektion();
-    if (S::AktGrade == 1) {
+    if (S::AktGrade == S::Lernen) {
         if (!lektion || !Haupt || !lektion->IstInLektion(midi, 0, 0)) return;
         int c = lektion->ChromaAusLektion(midi);
         Haupt->AddChromaNote(c, ZufallNotenlang(0), 1, 0);
@@ -402,14 +404,14 @@ void SpielFenster::EmpfangeNote(int midi, int quelle) {
         NotenFenster::NameLine = Lokalisiere("{{This note is named}}") + ": ";
         NotenFenster::NameText = gespielt.Name;
         SetzeNamensPlatz(Haupt->Systeme, gespielt.ChromaEcht);
-    } else if (S::AktGrade == 2 || S::AktGrade == 3) {
+    } else if (S::AktGrade == S::Ueben || S::AktGrade == S::Pruefung) {
         VergleichNote(midi, quelle);
     }
 }
 
 void SpielFenster::EmpfangeChroma(int chroma, int quelle) {
     S::SpielerIstAnwesend = Runtime::millisecs();
-    if (S::SpielMode == 3) return;
+    if (S::SpielMode == S::Diktat) return;
     auto lektion = aktLektion();
     // A name the lesson does not use is ignored in every work step, never counted wrong.
     // A button stands for a spelling in an octave (bass octaves carry the offset 100),
@@ -418,16 +420,16 @@ void SpielFenster::EmpfangeChroma(int chroma, int quelle) {
     const bool benutzt = lektion && (lektion->IstInLektion(0, chroma, 1) ||
                                      (schreibung >= 0 && lektion->IstInLektion(0, schreibung, 1)));
     if (!benutzt) return;
-    if (S::AktGrade == 1) {
+    if (S::AktGrade == S::Lernen) {
         int kandidat = lektion->ChromaAusModulo(schreibung >= 0 ? schreibung : chroma);
         if (Haupt && kandidat >= 0) Haupt->AddChromaNote(kandidat, ZufallNotenlang(0), 1, 1);
-    } else if (S::AktGrade == 2 || S::AktGrade == 3) {
+    } else if (S::AktGrade == S::Ueben || S::AktGrade == S::Pruefung) {
         VergleichChroma(chroma, quelle);
     }
 }
 
 void SpielFenster::VergleichNote(int midi, int quelle) {
-    if (!Haupt || Haupt->Liste.empty() || S::AktGrade == 1) return;
+    if (!Haupt || Haupt->Liste.empty() || S::AktGrade == S::Lernen) return;
     Note *erste, *zweite;
     ersteZweiAktive(erste, zweite);
     if (!erste) return;
@@ -447,7 +449,7 @@ void SpielFenster::VergleichNote(int midi, int quelle) {
 }
 
 void SpielFenster::VergleichChroma(int chroma, int quelle) {
-    if (!Haupt || Haupt->Liste.empty() || S::AktGrade == 1) return;
+    if (!Haupt || Haupt->Liste.empty() || S::AktGrade == S::Lernen) return;
     Note *erste, *zweite;
     ersteZweiAktive(erste, zweite);
     if (!erste) return;
@@ -472,7 +474,7 @@ void SpielFenster::VergleichChroma(int chroma, int quelle) {
 }
 
 void SpielFenster::RichtigOderFalsch(int richtig, int erwartet) {
-    if (S::AktGrade == 3) {
+    if (S::AktGrade == S::Pruefung) {
         if (richtig) {
             S::SpielerRichtig -= 1;
             WarSchonMalFalsch = 0;
@@ -502,7 +504,7 @@ void SpielFenster::WelcheWarFalsch(int midi, Note& erste, Note& zweite) {
 }
 
 int SpielFenster::BestMatch(int chroma) {
-    if (!Haupt || Haupt->Liste.empty() || S::AktGrade == 1) return chroma;
+    if (!Haupt || Haupt->Liste.empty() || S::AktGrade == S::Lernen) return chroma;
     auto it = Haupt->Liste.begin();
     const Note& f = **it;
     const Note* g = std::next(it) != Haupt->Liste.end() ? std::next(it)->get() : nullptr;
@@ -516,7 +518,7 @@ int SpielFenster::BestMatch(int chroma) {
     return (halbtoene + 48) % 12 + 12 * (f.EchtMidi / 12);
 }
 
-void SpielFenster::ResetState() {
+void SpielFenster::SetzeStartwerte() {
     Haupt.reset();
     DragX = DragY = 0;
     MausZeit = 400;

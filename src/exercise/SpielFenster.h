@@ -39,7 +39,7 @@ struct SpielFenster {
     static void WelcheWarFalsch(int midi, Note& erste, Note& zweite);
     static int BestMatch(int chroma);
 
-    static void ResetState();
+    static void SetzeStartwerte();
 };
 
 // The length of the next note in eighths, chosen so that the bar stays complete; advances

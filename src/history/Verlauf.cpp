@@ -340,7 +340,7 @@ std::string Verlauf::Buchstabiert(int chroma) {
     return name + std::to_string(stamm / 12 - 1);
 }
 
-void Verlauf::Reset() {
+void Verlauf::SetzeStartwerte() {
     Schliesse();
     Schreiber& s = schreiber();
     std::lock_guard lock(s.mutex);

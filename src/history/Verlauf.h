@@ -60,5 +60,5 @@ struct Verlauf {
     // The spelled name of a chroma value: letter, "#" or "b", octave (middle C is "C4").
     static std::string Buchstabiert(int chroma);
 
-    static void Reset();
+    static void SetzeStartwerte();
 };

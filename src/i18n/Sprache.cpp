@@ -217,7 +217,7 @@ void TranslateInfo() {
     Files::writeBytes(AppPfad + "Info.html", page);
 }
 
-void ResetSprache() {
+void SetzeStartwerteSprache() {
     Language = {};
     AktSprache = 1;
     currentLanguage.reset();

@@ -43,4 +43,4 @@ void SprachLoader(int index, const std::string& name);
 // Writes the info page of the archive, localized line by line, into the user folder.
 void TranslateInfo();
 
-void ResetSprache();
+void SetzeStartwerteSprache();

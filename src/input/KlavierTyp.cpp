@@ -46,7 +46,7 @@ std::shared_ptr<Image> KlavierTyp::EH2;
 std::shared_ptr<Image> KlavierTyp::CIS;
 int64_t KlavierTyp::ShowVerboteneTasten = 0;
 
-void KlavierTyp::Reset() {
+void KlavierTyp::SetzeStartwerte() {
     Liste.clear();
     VerbotenListe.clear();
     FirstLeft = FirstRight = Letzt = nullptr;
@@ -230,7 +230,7 @@ bool KlavierTyp::Erlaubt(int midi) {
 }
 
 void KlavierTyp::Draw(Canvas& canvas) {
-    if (Spiel::AktivInstrument != 1 || Liste.empty()) return;
+    if (Spiel::AktivInstrument != Spiel::Klavier || Liste.empty()) return;
     const float s = Scale;
     auto x = [s](float a) { return TastaturX + a * s; };
     auto y = [s](float b) { return TastaturY + b * s; };
@@ -342,7 +342,7 @@ void KlavierTyp::DrawOne(Canvas& canvas) const {
 }
 
 void KlavierTyp::Check() {
-    if (Spiel::AktivInstrument != 1 || !Letzt) return;
+    if (Spiel::AktivInstrument != Spiel::Klavier || !Letzt) return;
     Erfolg = Letzt->On;
     Letzt->On = 0;  // released unless the pointer presses it again below
     if (Maus::MausLinks + Maus::MausRechts == 0) {
@@ -352,10 +352,11 @@ void KlavierTyp::Check() {
     if (zoomPressHeld) return;
 
     // The grab band along the top.
-    if (Maus::DragWer == 1 ||
-        (Maus::DragWer == 0 && TastaturY < Maus::MausY && Maus::MausY < TastaturY + GRAB_BAND))
+    if (Maus::DragWer == Maus::Klavier ||
+        (Maus::DragWer == Maus::Keiner && TastaturY < Maus::MausY &&
+         Maus::MausY < TastaturY + GRAB_BAND))
         Drag();
-    if (Maus::DragWer > 0) return;
+    if (Maus::DragWer != Maus::Keiner) return;
 
     if (Maus::MausX < TastaturX) {
         // The size button on the left panel. Its place moves with the scale, so a held
@@ -413,7 +414,7 @@ void KlavierTyp::Check() {
             }
         }
     }
-    if (LastMidi >= 0 && (Erlaubt(LastMidi) || Spiel::AktGrade == 3))
+    if (LastMidi >= 0 && (Erlaubt(LastMidi) || Spiel::AktGrade == Spiel::Pruefung))
         AntwortEmpfaenger::Aktiv().EmpfangeNote(LastMidi, AntwortEmpfaenger::Maus);
     if (!getroffen) Letzt->On = 0;
 }
@@ -428,7 +429,7 @@ bool KlavierTyp::CheckOne() {
         On = 1;
         LastMidi = Midi;
         Letzt = this;
-        if (Erlaubt(Midi) || Spiel::AktGrade == 3)
+        if (Erlaubt(Midi) || Spiel::AktGrade == Spiel::Pruefung)
             SoundTyp::AddSound(static_cast<int>(now()), Midi, 1, 80, 500, 0, 1.0f);
         else
             ShowVerboteneTasten = now() + 10000;
@@ -438,13 +439,13 @@ bool KlavierTyp::CheckOne() {
 }
 
 void KlavierTyp::Drag() {
-    if (Maus::DragWer == 0) {
-        Maus::DragWer = 1;
+    if (Maus::DragWer == Maus::Keiner) {
+        Maus::DragWer = Maus::Klavier;
         DragX = Maus::MausX;
         DragY = Maus::MausY;
         return;
     }
-    if (Maus::DragWer != 1) return;
+    if (Maus::DragWer != Maus::Klavier) return;
     TastaturX += Maus::MausX - DragX;
     TastaturY += Maus::MausY - DragY;
     fitIntoWindow(Ui::mainWindowWidth(), Ui::mainWindowHeight());

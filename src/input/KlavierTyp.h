@@ -80,5 +80,5 @@ struct KlavierTyp {
     // Hit test of this key at (locMausX, locMausY); presses it when newly hit.
     bool CheckOne();
 
-    static void Reset();
+    static void SetzeStartwerte();
 };

@@ -47,7 +47,7 @@ void ScanTasten(int keyCode, int down) {
         return;
     }
     if (down == 0) return;
-    if (Spiel::SpielMode == 4) {
+    if (Spiel::SpielMode == Spiel::Woerter) {
         ScanWorte(keyCode);
         return;
     }

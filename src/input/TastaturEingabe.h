@@ -16,7 +16,7 @@ struct TastaturEingabe {
     // H and B 19); -1 for every other key.
     static int Buchstabe(int keyCode);
 
-    static void Reset() {
+    static void SetzeStartwerte() {
         MitKreuz = MitBee = 0;
         Gehalten.clear();
     }

@@ -34,7 +34,7 @@ int TastenFeldTyp::DragX = 0;
 int TastenFeldTyp::DragY = 0;
 bool TastenFeldTyp::zoomPressHeld = false;
 
-void TastenFeldTyp::Reset() {
+void TastenFeldTyp::SetzeStartwerte() {
     Bild.reset();
     X = 770;
     Y = 220;
@@ -85,7 +85,7 @@ void nameButtons() {
 // The colour of a button's name: one colour in the examination; else greyed, wrong,
 // shown as the right one, or plain.
 Colour nameColour(int i) {
-    if (Spiel::AktGrade == 3) return {1, 1, 1};
+    if (Spiel::AktGrade == Spiel::Pruefung) return {1, 1, 1};
     if (T::IstIn[i] == 0) return {151, 151, 151};
     if (T::IstFalsch[i] == 1) return {255, 0, 0};
     if (i == T::ShowAsRichtig) return {0, 155, 0};
@@ -174,7 +174,7 @@ void TastenFeldTyp::SwitchNames() {
 void TastenFeldTyp::GueltigeOktaveFinden() {
     const auto& lektion = Lektion::AktLektion;
     Oktave = ((Oktave % 8) + 8) % 8;
-    if (Spiel::AktGrade == 1) {
+    if (Spiel::AktGrade == Spiel::Lernen) {
         // Advance to an available octave. When the lesson has none (no notes, or a range
         // outside its staff's octaves), the search stops after one full cycle and the field
         // shows octave 4 with every button greyed.
@@ -213,7 +213,7 @@ void TastenFeldTyp::SetError(int falsch, int richtig) {
     }
     WieOftFalsch += 1;
     IstFalsch[spellingOf(falsch)] = 1;
-    if (WieOftFalsch >= 2 && Spiel::AktGrade == 2) ShowAsRichtig = spellingOf(richtig);
+    if (WieOftFalsch >= 2 && Spiel::AktGrade == Spiel::Ueben) ShowAsRichtig = spellingOf(richtig);
 }
 
 int TastenFeldTyp::ZoneAt(int lx, int ly) {
@@ -237,7 +237,7 @@ int TastenFeldTyp::ZoneAt(int lx, int ly) {
 }
 
 void TastenFeldTyp::Show(Canvas& canvas) {
-    if (Spiel::AktivInstrument != 5) return;
+    if (Spiel::AktivInstrument != Spiel::Tastenfeld) return;
     ensureButtons();
     if (Button[0].Name.empty()) SwitchNames();
     const float s = Scale;
@@ -268,7 +268,7 @@ void TastenFeldTyp::Show(Canvas& canvas) {
                     (620 - kZeileAbstand * r - kSpalteHub * c) * s);
     }
 
-    if (Spiel::AktGrade == 1) drawOctaveSelector(canvas, s);
+    if (Spiel::AktGrade == Spiel::Lernen) drawOctaveSelector(canvas, s);
 
     canvas.setAlpha(1.0f);
     canvas.setOrigin(0, 0);
@@ -287,13 +287,13 @@ void TastenFeldTyp::Check() {
         Pressed = -1;  // the release has already cleared it; a missed release must not stick
         return;
     }
-    if (Spiel::AktivInstrument != 5) return;
+    if (Spiel::AktivInstrument != Spiel::Tastenfeld) return;
     // The grab band runs along the top of the field, across the picture's width only: a
     // press elsewhere on the canvas at the same height must not carry the field away.
     const bool imGriff = Maus::MausY > Y && Maus::MausY < Y + kGriffHoehe * Scale &&
                          Maus::MausX >= X && Maus::MausX < X + kBreite * Scale;
-    if (Maus::DragWer == 5 || (Maus::DragWer == 0 && imGriff)) Drag();
-    if (Maus::DragWer > 0) return;
+    if (Maus::DragWer == Maus::Tastenfeld || (Maus::DragWer == Maus::Keiner && imGriff)) Drag();
+    if (Maus::DragWer != Maus::Keiner) return;
 
     int lx = 0, ly = 0;
     if (!toPicture(Maus::MausX, Maus::MausY, lx, ly)) return;
@@ -317,21 +317,21 @@ void TastenFeldTyp::Check() {
     // In learn and see the button sounds its own octave; in practice and examination
     // (octave 1, where only the spelling counts) it sounds the note the staff asks for.
     const int chroma = ChromaIn(Oktave, index);
-    const int midi =
-        Spiel::AktGrade == 1 ? MidiIn(Oktave, index) : AntwortEmpfaenger::Aktiv().Klang(chroma);
+    const int midi = Spiel::AktGrade == Spiel::Lernen ? MidiIn(Oktave, index)
+                                                      : AntwortEmpfaenger::Aktiv().Klang(chroma);
     if (IstIn[index] == 0) return;  // greyed buttons light up but neither sound nor answer
     SoundTyp::AddSound(static_cast<int>(Runtime::millisecs()), midi, 1, 80, 500, 0, 1.0f);
     AntwortEmpfaenger::Aktiv().EmpfangeChroma(chroma, AntwortEmpfaenger::Maus);
 }
 
 void TastenFeldTyp::Drag() {
-    if (Maus::DragWer == 0) {
-        Maus::DragWer = 5;
+    if (Maus::DragWer == Maus::Keiner) {
+        Maus::DragWer = Maus::Tastenfeld;
         DragX = Maus::MausX;
         DragY = Maus::MausY;
         return;
     }
-    if (Maus::DragWer != 5) return;
+    if (Maus::DragWer != Maus::Tastenfeld) return;
     X += Maus::MausX - DragX;
     Y += Maus::MausY - DragY;
     DragX = Maus::MausX;

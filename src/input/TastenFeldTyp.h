@@ -83,5 +83,5 @@ struct TastenFeldTyp {
     static int ChromaIn(int oktave, int i);
     static int MidiIn(int oktave, int i);
 
-    static void Reset();
+    static void SetzeStartwerte();
 };

@@ -249,7 +249,7 @@ void Lektion::SetAktLektion(std::shared_ptr<Lektion> lektion) {
     Note::ZweiHandLektion = [] { return AktLektion && AktLektion->AlsZweiHand == 1; };
 }
 
-void Lektion::Reset() {
+void Lektion::SetzeStartwerte() {
     AktLektion.reset();
     AktLektionNr = 0;
     Liste.clear();

@@ -107,7 +107,7 @@ class Lektion {
     // answer changes nothing but shows a short sign.
     static void Pruefewort(const std::string& antwort);
 
-    static void Reset();
+    static void SetzeStartwerte();
 };
 
 // The bar position in eighths after the last note whose length was chosen (0: the next

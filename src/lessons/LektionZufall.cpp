@@ -91,7 +91,7 @@ bool repeatsTooEarly(int v) {
 
 // In practice the allowed step grows by a semitone for every full 10 seconds.
 bool stepTooWide(int v) {
-    if (Spiel::AktGrade != 2 || L::History[2] == 0 || !L::AktLektion) return false;
+    if (Spiel::AktGrade != Spiel::Ueben || L::History[2] == 0 || !L::AktLektion) return false;
     int schritt = std::abs(ChromaTyp::Midi(L::History[2]) - ChromaTyp::Midi(v));
     int64_t vergangen = std::max<int64_t>(0, Runtime::millisecs() - Spiel::SpielerZeit);
     int64_t erlaubt = L::AktLektion->MaxIntervall + vergangen / 10000;

@@ -40,7 +40,7 @@ KeyAndTransposition resolveChoices(const std::string& tonart, const std::string&
 void fitMethodsTo(const Lektion& lektion) {
     bool zweiHand = lektion.AlsZweiHand == 1;
     ZweiHandMenu(zweiHand ? 1 : 0);
-    if (zweiHand) Spiel::SpielMode = 2;
+    if (zweiHand) Spiel::SpielMode = Spiel::LaufendeNoten;
 }
 
 // A line break would split the entry and a "[" would end the section for every later

@@ -236,7 +236,7 @@ void Worte::StartUp() {
     NotenFenster::FrageWort = &Worte::Bild;
 }
 
-void Worte::Reset() {
+void Worte::SetzeStartwerte() {
     GesamtListe.clear();
     LektionsListe.clear();
     AktFrageWort.reset();

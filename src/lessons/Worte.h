@@ -56,7 +56,7 @@ struct Worte {
 
     // Loads the word list and shows the asked word on every staff window.
     static void StartUp();
-    static void Reset();
+    static void SetzeStartwerte();
 };
 
 // Reads the word list of the data archive: one word a line; a line starting with "'" is

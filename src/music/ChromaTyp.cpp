@@ -77,7 +77,7 @@ std::vector<std::string> chosenNames(int set) {
 }
 }  // namespace
 
-void ChromaTyp::Reset() {
+void ChromaTyp::SetzeStartwerte() {
     Chroma.fill(ChromaTyp{});
     OktavName = 0;
 }

@@ -39,7 +39,7 @@ class ChromaTyp {
     // The spelling index 0 to 20 of a pitch, -1 when not a pitch.
     static int spelling(int chroma);
 
-    static void Reset();
+    static void SetzeStartwerte();
 };
 
 // The octave-naming style of note names: 0 "C, c, c'", 1 "C, c, c1", 2 "C3, C4, C5".

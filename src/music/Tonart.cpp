@@ -50,7 +50,7 @@ void HatVorzeichenSetzen(int key) {
     loadFlags("TonartAktiv", key, IstAktivBeiTonart);
 }
 
-void ResetTonart() {
+void SetzeStartwerteTonart() {
     HatVorzeichen.fill(0);
     IstAktivBeiTonart.fill(0);
 }

@@ -16,4 +16,4 @@ extern std::array<int, 12> IstAktivBeiTonart;  // 1: the pitch class is in the m
 // Loads the rows `key` of "HatVorzeichen" and "TonartAktiv" from "Listen.ini".
 void HatVorzeichenSetzen(int key);
 
-void ResetTonart();
+void SetzeStartwerteTonart();

@@ -29,7 +29,7 @@ bool Transposer::isEmpty() const {
     return std::all_of(werte.begin(), werte.end(), [](int w) { return w == 0; });
 }
 
-void Transposer::Reset() {
+void Transposer::SetzeStartwerte() {
     for (auto& table : Tonart) table.reset();
     Transpose = 0;
 }

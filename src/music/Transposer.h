@@ -27,5 +27,5 @@ class Transposer {
     // outside 1 to 11) and a value that is not a pitch come back unchanged.
     static int Umrechnen(int chroma, int amount);
 
-    static void Reset();
+    static void SetzeStartwerte();
 };

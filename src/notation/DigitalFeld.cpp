@@ -60,7 +60,7 @@ const ImageFont* DigitalAnzeige::Standard() {
     return StandardSchrift.get();
 }
 
-void DigitalAnzeige::Reset() {
+void DigitalAnzeige::SetzeStartwerte() {
     StandardSchrift.reset();
     StandardSchriftGesucht = false;
 }

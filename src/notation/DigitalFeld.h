@@ -15,7 +15,7 @@ struct DigitalAnzeige {
     static bool StandardSchriftGesucht;  // the load was tried (a missing font is said once)
 
     static const ImageFont* Standard();
-    static void Reset();
+    static void SetzeStartwerte();
 };
 
 // The digits a field of n places shows for a value: right-aligned, cut to the field,

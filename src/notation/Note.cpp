@@ -35,7 +35,7 @@ void Note::StartUp() {
     BalkenBild = LadeBild("Balken.png", 80, 120, 10);
 }
 
-void Note::Reset() {
+void Note::SetzeStartwerte() {
     NotenBild.reset();
     BalkenBild.reset();
     Vornote.reset();
@@ -140,6 +140,7 @@ float Note::cellTop(int abstand) const {
 }
 
 void Note::DrawOne(Canvas& canvas, float scale, int abstand, int systeme) const {
+    DrawStateGuard guard(canvas);
     canvas.setBlend(Blend::Alpha);
     canvas.setAlpha(Aktiv == 0 ? 0.45f : 1.0f);
     canvas.setColour(1, 1, 1);
@@ -147,17 +148,15 @@ void Note::DrawOne(Canvas& canvas, float scale, int abstand, int systeme) const 
     if (IstPause()) {
         const int y0 = System == 1 ? abstand : 0;
         canvas.image(NotenBild.get(), x, static_cast<float>(y0 + 41) * scale, BildNr);
-        canvas.setAlpha(1.0f);
         return;
     }
     const float top = cellTop(abstand);
     if (ErrorCheck == 1) {
         // A note answered wrongly stands on a red mark until it is answered rightly.
+        DrawStateGuard mark(canvas);
         canvas.setColour(230, 40, 40);
         canvas.setAlpha(Aktiv == 0 ? 0.25f : 0.55f);
         canvas.oval((X - 6) * scale, (top + 57) * scale, 36, 26);
-        canvas.setColour(1, 1, 1);
-        canvas.setAlpha(Aktiv == 0 ? 0.45f : 1.0f);
     }
     if (VorZeichen > 0)
         canvas.image(NotenBild.get(), (X - 20) * scale, top * scale, VorZeichen + 8);
@@ -168,14 +167,12 @@ void Note::DrawOne(Canvas& canvas, float scale, int abstand, int systeme) const 
                      BalkenNr);
     }
     canvas.image(NotenBild.get(), x, top * scale, BildNr);
-    canvas.setAlpha(1.0f);
 
-    if (systeme == 3 && Spiel::AktGrade != 1 && !twoHandLesson()) {
+    if (systeme == 3 && Spiel::AktGrade != Spiel::Lernen && !twoHandLesson()) {
         const int cell = restCellForOtherStaff();
         const int y = System == 1 ? 41 : abstand + 41;
         canvas.setAlpha(0.5f);
         canvas.image(NotenBild.get(), x, static_cast<float>(y) * scale, cell);
-        canvas.setAlpha(1.0f);
     }
 }
 
@@ -203,10 +200,10 @@ void Note::DrawHilfsLinien(Canvas& canvas, float scale, int abstand) const {
     auto ledger = [&](int step) {
         canvas.rect(left, static_cast<float>(y0 + 240 - 10 * step) * scale, width, 1);
     };
+    DrawStateGuard guard(canvas);
     canvas.setScale(1, 1);
     if (Y < 8)
         for (int step = 7; Y <= step; step -= 2) ledger(step);
     else
         for (int step = 19; step <= Y; step += 2) ledger(step);
-    canvas.setScale(scale, scale);
 }

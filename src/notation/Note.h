@@ -62,7 +62,7 @@ class Note : public std::enable_shared_from_this<Note> {
 
     // Loads NotenBild and BalkenBild from the data archive.
     static void StartUp();
-    static void Reset();
+    static void SetzeStartwerte();
 
     // Places the note and returns the accidental it prints. A negative chroma value is
     // not placed (returns 0). `vorzeichen` (the staff's key-signature record) is not used.

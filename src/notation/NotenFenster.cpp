@@ -64,7 +64,7 @@ void NotenFenster::StartUp() {
     NotenBild = LadeBild("Noten.png", 60, 140, 18);
 }
 
-void NotenFenster::Reset() {
+void NotenFenster::SetzeStartwerte() {
     NotenBild.reset();
     HeadLine.clear();
     NameLine.clear();
@@ -88,7 +88,7 @@ void NotenFenster::ChangeWindow(int x, int y, int width, int systeme, int tonart
     Systeme = systeme;
     FensterH = static_cast<int>(Scale * (systeme == 3 ? 460 : 300));
     NotenY = systeme == 2 ? -160 : systeme == 3 ? 15 : 40;
-    if (Spiel::SpielMode == 4) FensterH += WORT_ZEILE;  // room for the asked word
+    if (Spiel::SpielMode == Spiel::Woerter) FensterH += WORT_ZEILE;  // room for the asked word
     if (x > 0) {
         FensterX = x;
         FensterY = y;
@@ -118,7 +118,7 @@ void NotenFenster::setPaperWidth(int width) {
 }
 
 void NotenFenster::ResetSchreibX() {
-    SchreibX = Spiel::AktGrade == 1 ? 900 : 30;
+    SchreibX = Spiel::AktGrade == Spiel::Lernen ? 900 : 30;
 }
 
 // Every position of both staves returns to what the key signature says for its letter.
@@ -183,6 +183,7 @@ const Note* NotenFenster::firstActiveNote() const {
 }
 
 void NotenFenster::Draw(Canvas& canvas) {
+    DrawStateGuard guard(canvas);
     canvas.setScale(1, 1);
     canvas.setAlpha(1);
     canvas.setOrigin(0, 0);
@@ -210,10 +211,6 @@ void NotenFenster::Draw(Canvas& canvas) {
     drawClefs(canvas);
     canvas.setAlpha(1);
     VorzeichenMalen(canvas);
-
-    canvas.setOrigin(0, 0);
-    canvas.resetClip();
-    canvas.setScale(1, 1);
 }
 
 void NotenFenster::drawShadow(Canvas& canvas) const {
@@ -231,10 +228,10 @@ void NotenFenster::drawGreenColumn(Canvas& canvas) const {
     const Note* first = firstActiveNote();
     const float e = first ? first->X - 30 : 0;
     float x, width;
-    if (Spiel::AktGrade == 1) {
+    if (Spiel::AktGrade == Spiel::Lernen) {
         x = static_cast<float>(FensterX + FensterB - 20);
         width = static_cast<float>(60 + NotenBreit);
-    } else if (Spiel::SpielMode == 2) {
+    } else if (Spiel::SpielMode == Spiel::LaufendeNoten) {
         x = NoteOriginX() + Scale * (e <= HeuteFirstX - 20 ? e : static_cast<float>(HeuteFirstX));
         width = static_cast<float>(20 + NotenBreit);
     } else {
@@ -247,7 +244,7 @@ void NotenFenster::drawGreenColumn(Canvas& canvas) const {
 void NotenFenster::drawTexts(Canvas& canvas) const {
     canvas.setScale(1, 1);
     canvas.setColour(1, 1, 1);
-    if (Spiel::AktGrade == 1) {
+    if (Spiel::AktGrade == Spiel::Lernen) {
         canvas.setFont(ArialRiesig.get());
         canvas.text(NameText,
                     static_cast<float>(FensterX + FensterB - canvas.textWidth(NameText) + 100),
@@ -280,7 +277,7 @@ void NotenFenster::drawStaffLines(Canvas& canvas) const {
 // (red for a moment after Return on a wrong answer). Places narrow for a long word so that
 // all of it stays on the paper.
 void NotenFenster::drawAskedWord(Canvas& canvas) const {
-    if (Spiel::SpielMode != 4 || !FrageWort) return;
+    if (Spiel::SpielMode != Spiel::Woerter || !FrageWort) return;
     std::optional<FrageWortBild> wort = FrageWort();
     if (!wort) return;
     struct Platz {
@@ -415,7 +412,7 @@ int NotenFenster::ScrollIt(int mode, int speed) {
         // would stop the staff for good once a note is answered before it comes to rest).
         const Note* first = firstActiveNote();
         const int x = first ? static_cast<int>(first->X) : static_cast<int>(SchreibX);
-        const int target = Spiel::SpielMode == 2 ? HeuteFirstX + 20 : 10;
+        const int target = Spiel::SpielMode == Spiel::LaufendeNoten ? HeuteFirstX + 20 : 10;
         d = speed == SCHNELL ? static_cast<float>((x - target) / 5)
                              : static_cast<float>(x - target) / 50;
         result = static_cast<float>(NotenBreit + FensterB) > SchreibX ? 1 : 0;

@@ -70,7 +70,7 @@ class NotenFenster {
     int HeuteFirstX = 0;      // where the note to be answered stops when notes scroll
 
     static void StartUp();
-    static void Reset();
+    static void SetzeStartwerte();
 
     static std::shared_ptr<NotenFenster> CreateIt(int x, int y, int width, int notenBreit,
                                                   float scale, int systeme, int tonart);

@@ -10,7 +10,7 @@ int64_t NotenPapier::PapierTimer = 0;
 std::string NotenPapier::AltText;
 std::string NotenPapier::AktText;
 
-void NotenPapier::Reset() {
+void NotenPapier::SetzeStartwerte() {
     PapierText = "Lesmora Version  V 0.49 Beta-Test-Version 03/2021| zu ca. 45% fertiggestellt.";
     PapierX = PapierY = 0;
     PapierTimer = 0;

@@ -14,7 +14,7 @@ struct NotenPapier {
     static std::string AltText;     // the text fading out
     static std::string AktText;     // the text shown or fading in
 
-    static void Reset();
+    static void SetzeStartwerte();
 };
 
 // Draws the note paper 500 pixels from the canvas's right edge and 220 from its bottom.

@@ -6,6 +6,7 @@
 // Positions are canvas pixels relative to the origin; the scale stretches sizes (of
 // rectangles, ovals, images, text and the extent of a line), not positions.
 
+#include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -50,6 +51,19 @@ class Canvas {
     void setFont(const ImageFont* font) { state_.font = font; }
     const DrawState& state() const { return state_; }
 
+    // Keeps the whole drawing state until the matching restore(); saves nest. Drawing code
+    // uses DrawStateGuard rather than calling these by hand.
+    void save() { saved_.push_back(state_); }
+    void restore() {
+        if (saved_.empty()) {
+            std::cout << "canvas: restore without a saved drawing state, ignored" << std::endl;
+            return;
+        }
+        state_ = saved_.back();
+        saved_.pop_back();
+    }
+    size_t savedStates() const { return saved_.size(); }
+
     // Text measures in unscaled pixels of the current font; no font measures 0.
     int textWidth(const std::string& text) const {
         return state_.font ? state_.font->textWidth(text) : 0;
@@ -86,4 +100,20 @@ class Canvas {
 
   protected:
     DrawState state_;
+
+  private:
+    std::vector<DrawState> saved_;
+};
+
+// Saves the canvas's drawing state for the length of a scope and puts it back at the end,
+// so drawing code may change colour, alpha, blend, scale, origin, clip and font freely.
+class DrawStateGuard {
+  public:
+    explicit DrawStateGuard(Canvas& canvas) : canvas_(canvas) { canvas_.save(); }
+    ~DrawStateGuard() { canvas_.restore(); }
+    DrawStateGuard(const DrawStateGuard&) = delete;
+    DrawStateGuard& operator=(const DrawStateGuard&) = delete;
+
+  private:
+    Canvas& canvas_;
 };

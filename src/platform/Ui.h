@@ -22,5 +22,7 @@ struct Ui {
         while (gadget && gadget->gadgetClass() != GadgetClass::Window) gadget = gadget->parent();
         return gadget;
     }
-    static void Reset() { gui = nullptr, mainWindow = nullptr, mainCanvasGadget = nullptr; }
+    static void SetzeStartwerte() {
+        gui = nullptr, mainWindow = nullptr, mainCanvasGadget = nullptr;
+    }
 };

@@ -416,7 +416,7 @@ void Geheim::holeCodeZeile(int schritt) {
     AnalyseAutoCode(CodeListe[CodeZeile]);
 }
 
-void Geheim::Reset() {
+void Geheim::SetzeStartwerte() {
     CodeZeile = 0;
     ReturnCode.clear();
     ReturnAnalyse.clear();

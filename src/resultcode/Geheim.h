@@ -94,7 +94,7 @@ class Geheim {
     static constexpr char kClampMark = '+';
     static bool isClamped(const std::string& teil);
 
-    static void Reset();
+    static void SetzeStartwerte();
 };
 
 // Escapes a text for an HTML page: & < > " ' and the braces that would start a

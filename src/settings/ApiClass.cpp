@@ -48,7 +48,7 @@ int ApiClass::_FileExists(const std::string& pfad) {
     return FileExists(pfad);
 }
 
-void ApiClass::Reset() {
+void ApiClass::SetzeStartwerte() {
     Slash = "/";
     AppTitle = "Lesmora";
 }

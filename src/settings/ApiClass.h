@@ -17,7 +17,7 @@ class ApiClass {
     static int FileExists(const std::string& pfad);
     static int _FileExists(const std::string& pfad);
 
-    static void Reset();
+    static void SetzeStartwerte();
 };
 
 // The application title; it names the per-user folder and the settings file.

@@ -200,6 +200,6 @@ void IniClass::UpdateIniFile(const std::string& datei) {
     _UpdateIniFile(orSettingsFile(datei));
 }
 
-void IniClass::Reset() {
+void IniClass::SetzeStartwerte() {
     Liste.clear();
 }

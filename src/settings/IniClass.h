@@ -41,7 +41,7 @@ class IniClass {
     // The settings file: AppPfad + "Lesmora.Ini".
     static std::string SettingsFile();
 
-    static void Reset();
+    static void SetzeStartwerte();
 
   private:
     static IniClass* FindeOderLade(const std::string& datei);

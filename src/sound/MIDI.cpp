@@ -286,7 +286,7 @@ void MIDI::SetzeEingang(std::shared_ptr<MidiInput> eingang) {
     if (MidiIn) StarteEingang();
 }
 
-void MIDI::Reset() {
+void MIDI::SetzeStartwerte() {
     MidiOut.reset();
     MidiIn.reset();
     OutStarted = InStarted = 0;

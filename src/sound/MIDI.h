@@ -73,7 +73,7 @@ class MIDI {
     static std::string ListInDevices(int i);
 
     // Installs the MIDI system that makes the clients (none: the program has no MIDI);
-    // it is the platform's (MidiPlatform), so it survives Reset().
+    // it is the platform's (MidiPlatform), so it survives SetzeStartwerte().
     static void SetzeTreiber(std::shared_ptr<MidiTreiber> treiber);
     // Installs an output client as if StartUp had made it, and counts its ports; none
     // drops the client (state 0).
@@ -81,5 +81,5 @@ class MIDI {
     // The same for the input client.
     static void SetzeEingang(std::shared_ptr<MidiInput> eingang);
     // Back to the start values: no clients, both sides in state 0, no messages.
-    static void Reset();
+    static void SetzeStartwerte();
 };

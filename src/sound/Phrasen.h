@@ -6,7 +6,7 @@
 struct Phrasen {
     static int ZeitDistanz;  // ms between the notes of an arpeggio; PlayAkkord sets 250
 
-    static void Reset() { ZeitDistanz = 0; }
+    static void SetzeStartwerte() { ZeitDistanz = 0; }
 };
 
 // A bass note a + 24 on the MIDI output channel under a four-note arpeggio on channel 1:

@@ -139,7 +139,7 @@ void SoundTyp::WarteAufLader() {
     if (Lader.joinable()) Lader.join();
 }
 
-void SoundTyp::Reset() {
+void SoundTyp::SetzeStartwerte() {
     HalteLaderAn();
     SoundListe.clear();
     Audio = std::make_shared<SampleBank>();

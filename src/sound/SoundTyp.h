@@ -56,5 +56,5 @@ class SoundTyp {
     // Plays this event's sample, or sets the volume of its channel for a fade step.
     void SpielKlang();
 
-    static void Reset();
+    static void SetzeStartwerte();
 };

@@ -32,6 +32,6 @@ AntwortEmpfaenger* AntwortEmpfaenger::Installiere(AntwortEmpfaenger* empfaenger)
     return vorher;
 }
 
-void AntwortEmpfaenger::Reset() {
+void AntwortEmpfaenger::SetzeStartwerte() {
     installiert = nullptr;
 }

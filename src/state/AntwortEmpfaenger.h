@@ -29,7 +29,7 @@ class AntwortEmpfaenger {
     static AntwortEmpfaenger& Aktiv();
     // Installs `empfaenger` (none: the ignoring one) and returns the previous one.
     static AntwortEmpfaenger* Installiere(AntwortEmpfaenger* empfaenger);
-    static void Reset();
+    static void SetzeStartwerte();
 };
 
 // Installs a receiver for its own lifetime and puts the previous one back.

@@ -1,9 +1,9 @@
 #include "state/ExerciseState.h"
 
-int Spiel::SpielMode = 0;
-int Spiel::AktGrade = 2;
-int Spiel::AktivInstrument = 0;
-int Spiel::AktMusikInstrument = 1;
+int Spiel::SpielMode = Spiel::KeinSpiel;
+int Spiel::AktGrade = Spiel::Ueben;
+int Spiel::AktivInstrument = Spiel::KeinInstrument;
+int Spiel::AktMusikInstrument = Spiel::Klavier;
 int Spiel::SpielerRichtig = 0;
 int Spiel::SpielerFalsch = 0;
 int64_t Spiel::SpielerZeit = 0;
@@ -16,7 +16,7 @@ void (*Spiel::PruefungBeendet)() = nullptr;
 void (*Spiel::DialogZeichnen)() = nullptr;
 void (*ZweiHandMenu)(int) = [](int) {};
 
-void Spiel::Reset() {
+void Spiel::SetzeStartwerte() {
     SpielMode = KeinSpiel;
     AktGrade = Ueben;
     AktivInstrument = KeinInstrument;

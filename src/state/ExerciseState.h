@@ -35,7 +35,7 @@ struct Spiel {
     // draws only while it is the active window).
     static void (*DialogZeichnen)();
 
-    static void Reset();
+    static void SetzeStartwerte();
 };
 
 // Shows the method menu fit for a lesson: a two-hand lesson runs scrolling notes only.

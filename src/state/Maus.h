@@ -14,8 +14,13 @@ struct Maus {
     static int MausX, MausY;  // last move, in canvas pixels
     static int MausLinks;     // 1 while the left button is held
     static int MausRechts;    // 1 while the right button is held
-    // Who is being dragged: 0 none, 1 piano, 5 note-name buttons, 6 staff window.
+    // Who is being dragged. A part takes the drag only while nobody has it and keeps it
+    // until the mouse button is released.
+    static constexpr int Keiner = 0, Klavier = 1, Tastenfeld = 5, Notenblatt = 6;
     static int DragWer;
 
-    static void Reset() { MausX = MausY = MausLinks = MausRechts = DragWer = 0; }
+    static void SetzeStartwerte() {
+        MausX = MausY = MausLinks = MausRechts = 0;
+        DragWer = Keiner;
+    }
 };

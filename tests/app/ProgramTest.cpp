@@ -36,7 +36,7 @@ class Program : public FreshProgramTest {
 
 TEST_F(Program, StartsWithTheMainWindowTheSettingsAndTheTicks) {
     IniClass::Schreiben("", "Allgemein", "Sprache", "0");
-    IniClass::Reset();
+    IniClass::SetzeStartwerte();
     startUp();
     IniClass::UpdateIniFile("");
     EXPECT_EQ(IniClass::Lesen("", "Allgemein", "Sprache"), "0");  // the learner's choice stays
@@ -160,11 +160,11 @@ TEST_F(Program, MouseEventsKeepTheSharedMouseState) {
     EXPECT_EQ(Maus::MausLinks, 1);
     EXPECT_EQ(Maus::MausRechts, 1);
     post(EventId::TimerTick);
-    Maus::DragWer = 5;
+    Maus::DragWer = Maus::Tastenfeld;
     post(EventId::MouseUp, 1);
     EXPECT_EQ(Maus::MausLinks, 0);
     EXPECT_EQ(Maus::MausRechts, 1);
-    EXPECT_EQ(Maus::DragWer, 0);
+    EXPECT_EQ(Maus::DragWer, Maus::Keiner);
     post(EventId::MouseUp, 2);
     EXPECT_EQ(Maus::MausRechts, 0);
 }

@@ -91,7 +91,7 @@ TEST_F(BrowserTest, BookBLessonThreeRunsInTheExercise) {
     EXPECT_EQ(Lektion::AktLektionNr, 3);
     EXPECT_EQ(Lektion::AktLektion->Name, "Linke Hand in C-Lage: C bis G");
     EXPECT_EQ(Lektion::AktLektion->System, 2);
-    EXPECT_EQ(Spiel::SpielMode, 2) << "scrolling notes, as the menu is ticked";
+    EXPECT_EQ(Spiel::SpielMode, Spiel::LaufendeNoten) << "scrolling notes, as the menu is ticked";
     Note* note = waitForNote();
     ASSERT_TRUE(note);
     EXPECT_EQ(Lektion::AktLektion->IstInLektion(0, note->ChromaEcht, 0), 1);
@@ -283,9 +283,9 @@ TEST_F(BrowserTest, TheBookSurvivesARestartTheLessonNumberDoesNot) {
 
 TEST_F(BrowserTest, SelectExerciseStopsTheRunningExercise) {
     menu(MDI::MENU_FLOATING);
-    ASSERT_EQ(Spiel::SpielMode, 2);
+    ASSERT_EQ(Spiel::SpielMode, Spiel::LaufendeNoten);
     open(MDI::MENU_OPEN);
-    EXPECT_EQ(Spiel::SpielMode, 0);
+    EXPECT_EQ(Spiel::SpielMode, Spiel::KeinSpiel);
     ASSERT_TRUE(gui.clickCloseBox(B::Window));
     run();
     EXPECT_FALSE(browserOpen());

@@ -22,7 +22,7 @@ class InformationWindow : public ExerciseTest {
         menu(MDI::MENU_SINGLE);
         menu(MDI::MENU_COMPETITION);
         ticksFor(6500);
-        ASSERT_EQ(Spiel::AktGrade, 3);
+        ASSERT_EQ(Spiel::AktGrade, Spiel::Pruefung);
     }
     void answer(bool right) {
         Note* note = waitForNote();
@@ -32,8 +32,8 @@ class InformationWindow : public ExerciseTest {
     // Ticks until the examination has ended, then keeps the chord that was scheduled.
     void tickUntilTheEnd() {
         SoundTyp::SoundListe.clear();
-        for (int i = 0; i < 200 && Spiel::SpielMode != 0; ++i) tick();
-        ASSERT_EQ(Spiel::SpielMode, 0);
+        for (int i = 0; i < 200 && Spiel::SpielMode != Spiel::KeinSpiel; ++i) tick();
+        ASSERT_EQ(Spiel::SpielMode, Spiel::KeinSpiel);
         for (const auto& sound : SoundTyp::SoundListe)
             if (sound.Volume > 0) chord.insert(sound.Ton);
     }
@@ -99,10 +99,10 @@ TEST_F(InformationWindow, OkOnTheResultPageStartsAFreshExaminationWithTheCountdo
     EXPECT_FALSE(gui.isShown(I::Window));
     EXPECT_TRUE(gui.record(MDI::Window)->enabled);
     EXPECT_EQ(gui.focusedGadget(), MDI::Canvas);
-    EXPECT_EQ(Spiel::SpielMode, 1) << "the ticked method";
+    EXPECT_EQ(Spiel::SpielMode, Spiel::EinzelNoten) << "the ticked method";
     EXPECT_EQ(Spiel::CountdownZeit, 1);
     ticksFor(6500);
-    EXPECT_EQ(Spiel::AktGrade, 3);
+    EXPECT_EQ(Spiel::AktGrade, Spiel::Pruefung);
     EXPECT_EQ(Spiel::SpielerRichtig, 2) << "all questions again";
 }
 
@@ -115,10 +115,10 @@ TEST_F(InformationWindow, TheCloseBoxOfTheResultPageStartsNothing) {
     run();
     EXPECT_FALSE(gui.isShown(I::Window));
     EXPECT_TRUE(gui.record(MDI::Window)->enabled);
-    EXPECT_EQ(Spiel::SpielMode, 0);
+    EXPECT_EQ(Spiel::SpielMode, Spiel::KeinSpiel);
     EXPECT_EQ(Spiel::CountdownZeit, 0);
     ticksFor(7000);
-    EXPECT_EQ(Spiel::SpielMode, 0);
+    EXPECT_EQ(Spiel::SpielMode, Spiel::KeinSpiel);
 }
 
 TEST_F(InformationWindow, OkOnAnotherPageOnlyCloses) {

@@ -148,7 +148,7 @@ class InstrumentOnOpen : public ExerciseTest,
 
 TEST_P(InstrumentOnOpen, MissingBecomesThePiano) {
     IniClass::Schreiben("", "Allgemein", "Instrument", GetParam().stored);
-    Spiel::AktMusikInstrument = 0;
+    Spiel::AktMusikInstrument = Spiel::KeinInstrument;
     EXPECT_EQ(instrumentOnOpen(), GetParam().instrument) << GetParam().what;
     EXPECT_EQ(Spiel::AktMusikInstrument, GetParam().instrument);
     EXPECT_EQ(general("Instrument"), GetParam().written) << GetParam().what;
@@ -170,13 +170,13 @@ TEST_F(Choices, ThePianoIsRebuiltForTheLessonOrForSixOctaves) {
 
     choosePiano(true);
     EXPECT_EQ(general("KurzesKlavier"), "1");
-    EXPECT_EQ(Spiel::AktMusikInstrument, 1);
+    EXPECT_EQ(Spiel::AktMusikInstrument, Spiel::Klavier);
     EXPECT_EQ(KlavierTyp::Oktaven, 3);
     EXPECT_LT(KlavierTyp::Liste.size(), longKeys);
 
     chooseGuitar();
     EXPECT_EQ(general("Instrument"), "3");
-    EXPECT_EQ(Spiel::AktMusikInstrument, 3);
+    EXPECT_EQ(Spiel::AktMusikInstrument, Spiel::Gitarre);
 }
 
 struct NamesCase {
@@ -424,7 +424,7 @@ TEST_P(FirstStart, KeepsAChosenLanguageAndOtherwiseSpeaksTheSystems) {
     const StartCase& c = GetParam();
     SystemLanguage::override(c.system);
     if (c.stored) IniClass::Schreiben("", "Allgemein", "Sprache", c.stored);
-    IniClass::Reset();
+    IniClass::SetzeStartwerte();
     HeadlessGui gui;
     ::testing::internal::CaptureStdout();
     Programm::StartUp(gui);

@@ -183,7 +183,7 @@ TEST_F(WizardTest, ATwoHandedLessonInEFlatMajorIsKeptInTheLearnersOwnBook) {
     EXPECT_EQ(Lektion::AktLektion->SpielZeit, 90);
     EXPECT_EQ(Lektion::AktLektion->MaxRichtig, 42);
     EXPECT_EQ(Lektion::AktLektion->Level, 4);
-    EXPECT_EQ(Spiel::SpielMode, 2) << "a two-handed lesson scrolls";
+    EXPECT_EQ(Spiel::SpielMode, Spiel::LaufendeNoten) << "a two-handed lesson scrolls";
     EXPECT_NE(waitForNote(), nullptr) << "the exercise runs the lesson";
 
     ::testing::internal::CaptureStdout();

@@ -86,7 +86,7 @@ TEST_F(Answers, TheExaminationTakesALifeAndAddsAQuestionOncePerNote) {
     menu(MDI::MENU_SINGLE);
     menu(MDI::MENU_COMPETITION);
     ticksFor(6500);
-    ASSERT_EQ(Spiel::AktGrade, 3);
+    ASSERT_EQ(Spiel::AktGrade, Spiel::Pruefung);
     ASSERT_NE(waitForNote(), nullptr);
     EXPECT_EQ(Spiel::SpielerRichtig, 10);
     SpielFenster::EmpfangeNote(61, 2);

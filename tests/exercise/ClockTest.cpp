@@ -10,15 +10,15 @@ namespace {
 class ExerciseClock : public ExerciseTest {
   protected:
     int64_t shownMillis() {
-        return Spiel::AktGrade == 3 ? Spiel::SpielerZeit - clock.now
-                                    : clock.now - Spiel::SpielerZeit;
+        return Spiel::AktGrade == Spiel::Pruefung ? Spiel::SpielerZeit - clock.now
+                                                  : clock.now - Spiel::SpielerZeit;
     }
     void startExamination(const LessonSpec& lesson) {
         useLesson(lesson);
         menu(MDI::MENU_SINGLE);
         menu(MDI::MENU_COMPETITION);
         ticksFor(6500);
-        ASSERT_EQ(Spiel::AktGrade, 3);
+        ASSERT_EQ(Spiel::AktGrade, Spiel::Pruefung);
     }
 };
 
@@ -63,7 +63,7 @@ TEST_F(ExerciseClock, TheCountdownPlaysSixTonesAndStartsTheExamination) {
     useLesson({"22", 1, 0, 30, 5, 2});
     menu(MDI::MENU_SINGLE);
     menu(MDI::MENU_COMPETITION);
-    EXPECT_EQ(Spiel::AktGrade, 0);
+    EXPECT_EQ(Spiel::AktGrade, Spiel::Countdown);
     tick();
     EXPECT_GT(Spiel::CountdownZeit, 1);
     std::vector<int> tones;
@@ -71,9 +71,9 @@ TEST_F(ExerciseClock, TheCountdownPlaysSixTonesAndStartsTheExamination) {
         if (sound.Lang == 1250) tones.push_back(sound.Ton);
     EXPECT_EQ(tones, (std::vector<int>{48, 48, 48, 48, 48, 60}));
     ticksFor(5800);
-    EXPECT_EQ(Spiel::AktGrade, 0);
+    EXPECT_EQ(Spiel::AktGrade, Spiel::Countdown);
     ticksFor(400);
-    EXPECT_EQ(Spiel::AktGrade, 3);
+    EXPECT_EQ(Spiel::AktGrade, Spiel::Pruefung);
     EXPECT_EQ(Spiel::SpielerRichtig, 5);
     EXPECT_EQ(Spiel::SpielerFalsch, 2);
     EXPECT_NEAR(shownMillis(), 30000, 1500);
@@ -88,7 +88,7 @@ TEST_F(ExerciseClock, TheExaminationEndsWhenTheLastQuestionIsAnswered) {
     EXPECT_EQ(Spiel::SpielerRichtig, 0);
     Spiel::SpielerZeit = clock.now + 16 + 12300;  // 12.3 s left at the next frame
     tick();
-    EXPECT_EQ(Spiel::SpielMode, 0);
+    EXPECT_EQ(Spiel::SpielMode, Spiel::KeinSpiel);
     EXPECT_EQ(Spiel::Punkte, 123);
 }
 
@@ -101,23 +101,23 @@ TEST_F(ExerciseClock, TheExaminationEndsWhenTheLivesAreGone) {
     SpielFenster::EmpfangeNote(61, 2);
     EXPECT_EQ(Spiel::SpielerFalsch, 0);
     tick();
-    EXPECT_EQ(Spiel::SpielMode, 0);
+    EXPECT_EQ(Spiel::SpielMode, Spiel::KeinSpiel);
     EXPECT_GT(Spiel::Punkte, 500);
 }
 
 TEST_F(ExerciseClock, TheExaminationEndsWhenTheTimeIsOverByASecond) {
     startExamination({"22", 1, 0, 5, 10, 3});
     ticksFor(5000);
-    EXPECT_EQ(Spiel::SpielMode, 1) << "0 still shows for the last second";
+    EXPECT_EQ(Spiel::SpielMode, Spiel::EinzelNoten) << "0 still shows for the last second";
     ticksFor(1600);
-    EXPECT_EQ(Spiel::SpielMode, 0);
+    EXPECT_EQ(Spiel::SpielMode, Spiel::KeinSpiel);
     EXPECT_LE(Spiel::Punkte, -10);
     EXPECT_GE(Spiel::Punkte, -12);
 }
 
 TEST_F(ExerciseClock, AnExaminationWithoutQuestionsEndsOnTheFirstFrame) {
     startExamination({"22", 1, 0, 60, 0, 3});
-    EXPECT_EQ(Spiel::SpielMode, 0);
+    EXPECT_EQ(Spiel::SpielMode, Spiel::KeinSpiel);
 }
 
 }  // namespace

@@ -165,7 +165,7 @@ TEST_F(NoteFeed, TheStaffIsDraggedByItsGripAndKeptInside) {
     mouse(EventId::MouseMove, x + 100, y + 20);
     mouse(EventId::MouseDown, x + 100, y + 20);
     tick();
-    EXPECT_EQ(Maus::DragWer, 6);
+    EXPECT_EQ(Maus::DragWer, Maus::Notenblatt);
     mouse(EventId::MouseMove, x + 150, y + 120);  // far outside the grip: the drag goes on
     tick();
     EXPECT_EQ(haupt.FensterX, x + 50);
@@ -174,7 +174,7 @@ TEST_F(NoteFeed, TheStaffIsDraggedByItsGripAndKeptInside) {
     tick();
     EXPECT_EQ(haupt.FensterX, 10);
     mouse(EventId::MouseUp, 0, 0);
-    EXPECT_EQ(Maus::DragWer, 0);
+    EXPECT_EQ(Maus::DragWer, Maus::Keiner);
     mouse(EventId::MouseMove, 600, 600);
     tick();
     EXPECT_EQ(haupt.FensterX, 10);

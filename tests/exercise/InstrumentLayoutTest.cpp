@@ -249,7 +249,7 @@ TEST_F(InstrumentLayout, AHeldZoomPressPlaysNoKeyTheKeyboardMovedUnderIt) {
         Programm::HandleEvent({EventId::MouseMove, MDI::Canvas, 0, x + dx, y});
         tick();
         EXPECT_EQ(KlavierTyp::LastMidi, -1) << dx;
-        EXPECT_EQ(Maus::DragWer, 0) << dx;
+        EXPECT_EQ(Maus::DragWer, Maus::Keiner) << dx;
     }
     Programm::HandleEvent({EventId::MouseUp, MDI::Canvas, 1});
     tick();

@@ -196,7 +196,7 @@ TEST_F(ProgressPage, AFinishedExaminationIsRemembered) {
     menu(MDI::MENU_SINGLE);
     menu(MDI::MENU_COMPETITION);
     ticksFor(6500);
-    for (int i = 0; i < 3 && Spiel::SpielMode != 0; ++i) {
+    for (int i = 0; i < 3 && Spiel::SpielMode != Spiel::KeinSpiel; ++i) {
         ASSERT_TRUE(waitForNote());
         SpielFenster::EmpfangeChroma(A4, 3);
         ticksFor(100);

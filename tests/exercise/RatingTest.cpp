@@ -201,7 +201,7 @@ TEST_F(ResultTemplate, TheCodeIsAskedForEveryRatingWithTheResultsFigures) {
 }
 
 TEST_F(ResultTemplate, WithoutACodeThePassedPageShowsNoCodeLine) {
-    ErgebnisCode::Reset();
+    ErgebnisCode::SetzeStartwerte();
     finishWith(0, 3, 300);
     EXPECT_EQ(ParseBewertungsZeile("{ERGB}{CODE}"), "");
     EXPECT_EQ(ParseBewertungsZeile("{RTCO}{ANLY}{BIAY}"), "SmilyWut");

@@ -30,7 +30,7 @@ class WordExercise : public ExerciseTest {
 TEST_F(WordExercise, TypingTheShownWordWithReturnBeginsTheNextWord) {
     useLesson({kNaturals});
     menu(MDI::MENU_WORDS);
-    ASSERT_EQ(Spiel::SpielMode, 4);
+    ASSERT_EQ(Spiel::SpielMode, Spiel::Woerter);
     ASSERT_GE(Worte::LektionsListe.size(), 50u) << "the shipped list has words for the naturals";
     untilWordIsShown();
     ASSERT_TRUE(Worte::AktFrageWort);

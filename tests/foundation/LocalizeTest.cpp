@@ -10,7 +10,7 @@ namespace {
 class Localize : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetSprache();
+        SetzeStartwerteSprache();
         auto german = std::make_shared<LanguageTable>();
         german->set("Back", "Zur\u00fcck");
         german->set("Phrase30", "BASS-NOTEN");

@@ -91,8 +91,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Parameters p = parametersOf(tail);
     writeRaw(lessonFile(), std::string(reinterpret_cast<const char*>(data), fileSize));
 
-    IniClass::Reset();
-    Lektion::Reset();
+    IniClass::SetzeStartwerte();
+    Lektion::SetzeStartwerte();
     Transposer::Transpose = p.transpose;
     dice.seed(p.seed);
     auto lektion = readLesson(p.nummer, p.wahl);

@@ -106,7 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string file = scratchFolder() + "store.ini";
     writeRaw(file, input.ConsumeRemainingBytesAsString());
 
-    IniClass::Reset();
+    IniClass::SetzeStartwerte();
     IniClass::Lesen(file, "", "");
     const std::string before = cachedText();
     const std::vector<Line> lines = linesOf(before);

@@ -58,11 +58,11 @@ class History : public FreshProgramTest {
   protected:
     void SetUp() override {
         FreshProgramTest::SetUp();
-        Verlauf::Reset();
+        Verlauf::SetzeStartwerte();
         Verlauf::Datei = root + "/Verlauf.sqlite";
     }
     void TearDown() override {
-        Verlauf::Reset();
+        Verlauf::SetzeStartwerte();
         FreshProgramTest::TearDown();
     }
 };

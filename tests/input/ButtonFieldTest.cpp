@@ -14,6 +14,8 @@
 
 namespace {
 
+using S = Spiel;
+
 using T = TastenFeldTyp;
 
 // The button sounds scheduled by the latest tick (a button sound is due at once, with
@@ -117,7 +119,7 @@ TEST_F(Practice, TheSizeZoneCyclesThroughTheThreeScalesCutToTheWindow) {
 
 TEST_F(Practice, TheFieldIsDraggedByItsTopBandAndStaysWholeInsideTheWindow) {
     pressAt(185, 20);
-    EXPECT_EQ(Maus::DragWer, 5);
+    EXPECT_EQ(Maus::DragWer, Maus::Tastenfeld);
     EXPECT_EQ(T::Pressed, -1);
     const int x = T::X, y = T::Y;
     post(EventId::MouseMove, 0, canvasX(185) - 50, canvasY(20) - 30);
@@ -136,7 +138,7 @@ TEST_F(Practice, TheFieldIsDraggedByItsTopBandAndStaysWholeInsideTheWindow) {
     EXPECT_EQ(T::X, 0);
     EXPECT_EQ(T::Y, 0);
     release();
-    EXPECT_EQ(Maus::DragWer, 0);
+    EXPECT_EQ(Maus::DragWer, Maus::Keiner);
 }
 
 TEST_F(Practice, TheBandOnlyGrabsAboveThePicture) {
@@ -144,7 +146,7 @@ TEST_F(Practice, TheBandOnlyGrabsAboveThePicture) {
     post(EventId::MouseMove, 0, T::X - 200, T::Y + 10);  // band height, left of the field
     post(EventId::MouseDown, 1);
     tick();
-    EXPECT_EQ(Maus::DragWer, 0);
+    EXPECT_EQ(Maus::DragWer, Maus::Keiner);
     EXPECT_EQ(T::X, x);
     release();
 }
@@ -153,7 +155,7 @@ TEST_F(Practice, ButtonsDoNotReactWhileAnotherPartIsDragged) {
     ASSERT_NE(waitForNote(), nullptr);
     post(EventId::MouseMove, 0, canvasX(middleX(4)), canvasY(middleY(4)));
     post(EventId::MouseDown, 1);
-    Maus::DragWer = 6;
+    Maus::DragWer = Maus::Notenblatt;
     tick();
     EXPECT_EQ(T::Pressed, -1);
     EXPECT_TRUE(sounds().empty());
@@ -191,8 +193,8 @@ TEST_F(InputTest, TheExaminationNeverShowsTheRightButton) {
     useLesson("22|25|28");
     menu(MDI::MENU_SINGLE);
     menu(MDI::MENU_COMPETITION);
-    for (int i = 0; i < 400 && Spiel::AktGrade != 3; ++i) tick();
-    ASSERT_EQ(Spiel::AktGrade, 3);
+    for (int i = 0; i < 400 && Spiel::AktGrade != Spiel::Pruefung; ++i) tick();
+    ASSERT_EQ(Spiel::AktGrade, Spiel::Pruefung);
     auto note = waitForNote();
     ASSERT_NE(note, nullptr);
     const int falsch = otherSpellings(note->ChromaPos % 21)[0];
@@ -207,11 +209,11 @@ TEST_F(InputTest, TheExaminationNeverShowsTheRightButton) {
 class LearnAndSee : public InputTest {
   protected:
     void start(const std::string& noten, int system) {
-        Spiel::AktMusikInstrument = 5;
+        Spiel::AktMusikInstrument = Spiel::Tastenfeld;
         useLesson(noten, system);
         menu(MDI::MENU_LEARN);
-        ASSERT_EQ(Spiel::AktGrade, 1);
-        ASSERT_EQ(Spiel::AktivInstrument, 5);
+        ASSERT_EQ(Spiel::AktGrade, Spiel::Lernen);
+        ASSERT_EQ(Spiel::AktivInstrument, Spiel::Tastenfeld);
     }
 };
 
@@ -344,11 +346,12 @@ TEST_P(ErrorMarks, FollowTheWrongAnswers) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, ErrorMarks,
     ::testing::Values(
-        ErrorCase{"one wrong answer", 2, {{25, 22}}, 1, {4}, -1},
-        ErrorCase{"two in practice", 2, {{25, 22}, {28, 22}}, 2, {4, 7}, 1},
-        ErrorCase{"bass values mark their spelling", 2, {{125, 164}, {128, 164}}, 2, {4, 7}, 1},
-        ErrorCase{"two in the examination", 3, {{25, 22}, {28, 22}}, 2, {4, 7}, -1},
-        ErrorCase{"cleared", 2, {{25, 22}, {28, 22}, {-1, 0}}, 0, {}, -1}));
+        ErrorCase{"one wrong answer", S::Ueben, {{25, 22}}, 1, {4}, -1},
+        ErrorCase{"two in practice", S::Ueben, {{25, 22}, {28, 22}}, 2, {4, 7}, 1},
+        ErrorCase{
+            "bass values mark their spelling", S::Ueben, {{125, 164}, {128, 164}}, 2, {4, 7}, 1},
+        ErrorCase{"two in the examination", S::Pruefung, {{25, 22}, {28, 22}}, 2, {4, 7}, -1},
+        ErrorCase{"cleared", S::Ueben, {{25, 22}, {28, 22}, {-1, 0}}, 0, {}, -1}));
 
 // Drawing, on a canvas of its own.
 struct ColourCase {
@@ -363,7 +366,7 @@ class NameColours : public InputTest, public ::testing::WithParamInterface<Colou
 
 TEST_P(NameColours, ShowTheStateOfEachButton) {
     const ColourCase& c = GetParam();
-    Spiel::AktivInstrument = 5;
+    Spiel::AktivInstrument = Spiel::Tastenfeld;
     Spiel::AktGrade = c.grade;
     T::SwitchNames();
     T::IstIn.fill(1);
@@ -383,19 +386,20 @@ TEST_P(NameColours, ShowTheStateOfEachButton) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, NameColours,
-    ::testing::Values(ColourCase{"plain", 2, 1, 0, false, {1, 1, 1}},
-                      ColourCase{"greyed", 2, 0, 0, false, {151, 151, 151}},
-                      ColourCase{"greyed before wrong", 2, 0, 1, false, {151, 151, 151}},
-                      ColourCase{"wrong", 2, 1, 1, false, {255, 0, 0}},
-                      ColourCase{"wrong before right", 2, 1, 1, true, {255, 0, 0}},
-                      ColourCase{"shown right", 2, 1, 0, true, {0, 155, 0}},
-                      ColourCase{"greyed in learn and see", 1, 0, 0, false, {151, 151, 151}},
-                      ColourCase{"examination, greyed", 3, 0, 0, false, {1, 1, 1}},
-                      ColourCase{"examination, wrong", 3, 1, 1, false, {1, 1, 1}},
-                      ColourCase{"examination, right", 3, 1, 0, true, {1, 1, 1}}));
+    ::testing::Values(ColourCase{"plain", S::Ueben, 1, 0, false, {1, 1, 1}},
+                      ColourCase{"greyed", S::Ueben, 0, 0, false, {151, 151, 151}},
+                      ColourCase{"greyed before wrong", S::Ueben, 0, 1, false, {151, 151, 151}},
+                      ColourCase{"wrong", S::Ueben, 1, 1, false, {255, 0, 0}},
+                      ColourCase{"wrong before right", S::Ueben, 1, 1, true, {255, 0, 0}},
+                      ColourCase{"shown right", S::Ueben, 1, 0, true, {0, 155, 0}},
+                      ColourCase{
+                          "greyed in learn and see", S::Lernen, 0, 0, false, {151, 151, 151}},
+                      ColourCase{"examination, greyed", S::Pruefung, 0, 0, false, {1, 1, 1}},
+                      ColourCase{"examination, wrong", S::Pruefung, 1, 1, false, {1, 1, 1}},
+                      ColourCase{"examination, right", S::Pruefung, 1, 0, true, {1, 1, 1}}));
 
 TEST_F(InputTest, TheFieldIsDrawnAtItsPlaceAndScale) {
-    Spiel::AktivInstrument = 5;
+    Spiel::AktivInstrument = Spiel::Tastenfeld;
     T::X = 700;
     T::Y = 100;
     T::Scale = 0.5f;
@@ -429,8 +433,8 @@ TEST_F(InputTest, TheFieldIsDrawnAtItsPlaceAndScale) {
 }
 
 TEST_F(InputTest, TheOctaveSelectorIsDrawnOnlyInLearnAndSee) {
-    Spiel::AktivInstrument = 5;
-    Spiel::AktGrade = 1;
+    Spiel::AktivInstrument = Spiel::Tastenfeld;
+    Spiel::AktGrade = Spiel::Lernen;
     T::Okt = {0, 0, 0, 0, 0, 1, 1, 0};
     T::Oktave = 5;
     T::SwitchNames();
@@ -460,7 +464,7 @@ TEST_F(InputTest, TheOctaveSelectorIsDrawnOnlyInLearnAndSee) {
 }
 
 TEST_F(InputTest, NothingIsDrawnForAnotherInstrument) {
-    Spiel::AktivInstrument = 1;
+    Spiel::AktivInstrument = Spiel::Klavier;
     RecordingCanvas canvas;
     T::Show(canvas);
     EXPECT_TRUE(canvas.calls.empty());

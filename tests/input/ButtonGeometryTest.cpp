@@ -113,7 +113,7 @@ class ButtonClicks : public InputTest {
         InputTest::SetUp();
         useLesson("22|25|28");
         menu(MDI::MENU_SINGLE);
-        ASSERT_EQ(Spiel::AktivInstrument, 5);
+        ASSERT_EQ(Spiel::AktivInstrument, Spiel::Tastenfeld);
     }
 };
 
@@ -143,7 +143,7 @@ TEST_P(ClickMisses, PressNothingSoundNothingAndChangeNothing) {
     EXPECT_EQ(Spiel::SpielerRichtig + Spiel::SpielerFalsch, 0) << c.what;
     EXPECT_EQ(T::Scale, scale) << c.what;
     EXPECT_EQ(T::Oktave, oktave) << c.what;
-    EXPECT_EQ(Maus::DragWer, 0) << c.what;
+    EXPECT_EQ(Maus::DragWer, Maus::Keiner) << c.what;
     release();
 }
 

@@ -37,7 +37,7 @@ class KeyEntry : public InputTest, public ::testing::WithParamInterface<KeyCase>
 
 TEST_P(KeyEntry, NamesTheSpelling) {
     const KeyCase& c = GetParam();
-    ASSERT_EQ(Spiel::AktGrade, 1);
+    ASSERT_EQ(Spiel::AktGrade, Spiel::Lernen);
     auto& liste = SpielFenster::Haupt->Liste;
     const size_t before = liste.size();
     for (const Step& step : c.steps) post(step.first, step.second);
@@ -119,7 +119,7 @@ TEST_F(InputTest, AHeldLetterAnswersOnceInPractice) {
 TEST_F(InputTest, InTheWordExerciseLettersGoToTheWordEntry) {
     useLesson("22|25|28");
     menu(MDI::MENU_WORDS);
-    ASSERT_EQ(Spiel::SpielMode, 4);
+    ASSERT_EQ(Spiel::SpielMode, Spiel::Woerter);
     for (int letter : {'C', 'D', 'E', 'H'}) key(letter);
     EXPECT_EQ(Spiel::SpielerRichtig + Spiel::SpielerFalsch, 0);
     EXPECT_EQ(TastenFeldTyp::WieOftFalsch, 0);

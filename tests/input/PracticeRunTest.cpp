@@ -49,8 +49,8 @@ const Colour kPlain{1, 1, 1}, kRot{255, 0, 0}, kGruen{0, 155, 0}, kGrau{151, 151
 TEST_F(PracticeRun, LettersAndButtonsAnswerToTheEnd) {
     useLesson("22|25|28|31|34");  // C D E F G
     menu(MDI::MENU_SINGLE);
-    ASSERT_EQ(Spiel::SpielMode, 1);
-    ASSERT_EQ(Spiel::AktGrade, 2);
+    ASSERT_EQ(Spiel::SpielMode, Spiel::EinzelNoten);
+    ASSERT_EQ(Spiel::AktGrade, Spiel::Ueben);
     const int64_t beginn = Spiel::SpielerZeit;
     const int kNoten = 12;
     int falscheNoten = 0, klicks = 0;

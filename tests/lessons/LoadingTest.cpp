@@ -224,17 +224,17 @@ TEST_F(LessonTest, ATwoHandLessonRunsScrollingNotes) {
     ZweiHandMenu = [](int zweiHand) { shownMenu = zweiHand; };
     writeLessons(sectionText(1, "22|25", {{"ZweiHand", "1"}, {"System", "3"}}) +
                  sectionText(2, "22|25"));
-    Spiel::SpielMode = 1;
+    Spiel::SpielMode = Spiel::EinzelNoten;
     WechsleLektion(1, 0);
     EXPECT_EQ(shownMenu, 1);
-    EXPECT_EQ(Spiel::SpielMode, 2);
+    EXPECT_EQ(Spiel::SpielMode, Spiel::LaufendeNoten);
     ASSERT_TRUE(Note::ZweiHandLektion);
     EXPECT_TRUE(Note::ZweiHandLektion());
 
-    Spiel::SpielMode = 4;
+    Spiel::SpielMode = Spiel::Woerter;
     WechsleLektion(2, 0);
     EXPECT_EQ(shownMenu, 0);
-    EXPECT_EQ(Spiel::SpielMode, 4);  // a one-hand lesson keeps the method
+    EXPECT_EQ(Spiel::SpielMode, Spiel::Woerter);  // a one-hand lesson keeps the method
     EXPECT_FALSE(Note::ZweiHandLektion());
 }
 

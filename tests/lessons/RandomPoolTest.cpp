@@ -60,7 +60,7 @@ TEST_P(RepetitionWindow, DependsOnTheLessonsSizeAndStep) {
     std::vector<int> noten;
     for (int i = 0; i < c.anzahl; ++i) noten.push_back(22 + 3 * i);
     makeCurrent(noten, c.maxIntervall);
-    Spiel::AktGrade = 3;  // no step limit
+    Spiel::AktGrade = Spiel::Pruefung;  // no step limit
     Lektion::History = {22, 25, 28};
     int kandidat = Lektion::History[c.historyIndex];
     EXPECT_EQ(Lektion::ZufallErlaubt(kandidat, 0), c.refused ? 0 : 1);
@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(Lessons, RepetitionWindow,
 
 TEST_F(LessonTest, TheAllowedStepWidensEveryTenSecondsOfPractice) {
     makeCurrent({22, 25, 28, 31, 34}, 4);  // C4 to G4
-    Spiel::AktGrade = 2;
+    Spiel::AktGrade = Spiel::Ueben;
     Spiel::SpielerZeit = clock.now;
     Lektion::History = {0, 0, 22};  // after C4 (MIDI 60)
     struct Step {
@@ -98,10 +98,10 @@ TEST_F(LessonTest, TheAllowedStepWidensEveryTenSecondsOfPractice) {
 TEST_F(LessonTest, TheStepIsFreeInTheExaminationAndForTheFirstNote) {
     makeCurrent({22, 25, 28, 31, 34}, 4);
     Spiel::SpielerZeit = clock.now;
-    Spiel::AktGrade = 2;
+    Spiel::AktGrade = Spiel::Ueben;
     EXPECT_EQ(Lektion::ZufallErlaubt(34, 0), 1);  // no last note yet
     Lektion::History = {0, 0, 22};
-    Spiel::AktGrade = 3;
+    Spiel::AktGrade = Spiel::Pruefung;
     EXPECT_EQ(Lektion::ZufallErlaubt(34, 0), 1);
 }
 
@@ -114,7 +114,7 @@ class OtherHand : public LessonTest, public ::testing::WithParamInterface<HandCa
 
 TEST_P(OtherHand, SoundsAThirdOrASixthBelow) {
     makeCurrent({158, 149, 155, 164, 167, 148, 153});
-    Spiel::AktGrade = 3;
+    Spiel::AktGrade = Spiel::Pruefung;
     EXPECT_EQ(Lektion::ZufallErlaubt(GetParam().chroma, 60), GetParam().erlaubt);
     EXPECT_EQ(Lektion::ZufallErlaubt(GetParam().chroma, 0), 1);  // alone, anything goes
 }
@@ -130,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(Lessons, OtherHand,
 
 TEST_F(LessonTest, TheSecondEighthStaysInTheStaffOfTheFirst) {
     makeCurrent({22, 25, 143, 146});
-    Spiel::AktGrade = 3;
+    Spiel::AktGrade = Spiel::Pruefung;
     Lektion::History = {0, 0, 22};
     Lektion::VorherigeWarSystem = 1;
     Lektion::VorherigeWarAchtel = 1;
@@ -162,7 +162,7 @@ TEST_F(LessonTest, EighthPairsOfAGrandStaffLessonNeverSplit) {
 
 TEST_F(LessonTest, After31CountedRefusalsANoteIsLetThrough) {
     makeCurrent({22, 34}, 4);  // C4 and G4: a fifth is too far at first
-    Spiel::AktGrade = 2;
+    Spiel::AktGrade = Spiel::Ueben;
     Spiel::SpielerZeit = clock.now;
     Lektion::History = {0, 0, 22};
     ScriptedRandom dice([](int, int) { return 1; });  // always G4

@@ -89,7 +89,7 @@ TEST_F(LessonTest, EveryShippedLessonLoadsAndServesAnExercise) {
     dice.seed(2024);
     CountingRandom zaehler(dice);
     useDice(zaehler);
-    Spiel::AktGrade = 2;
+    Spiel::AktGrade = Spiel::Ueben;
     Spiel::SpielerZeit = clock.now;
     for (const std::string& datei : dateien) {
         useAsWorkingCopy(datei);

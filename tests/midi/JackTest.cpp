@@ -64,7 +64,7 @@ class OverJack : public ExerciseTest {
     }
     void TearDown() override {
         if (started) {
-            MIDI::Reset();  // the program's clients go before the server
+            MIDI::SetzeStartwerte();  // the program's clients go before the server
             ExerciseTest::TearDown();
         }
         MIDI::SetzeTreiber(nullptr);
@@ -147,7 +147,7 @@ TEST_F(OverJack, SingleNotesAreAnsweredOnAMidiKeyboard) {
 TEST_F(OverJack, APlayedKeySoundsOnTheMidiOutput) {
     useLesson({"22|25|28|31|34"});
     menu(MDI::MENU_FLOATING);  // the on-screen piano
-    ASSERT_EQ(Spiel::AktivInstrument, 1);
+    ASSERT_EQ(Spiel::AktivInstrument, Spiel::Klavier);
     EXPECT_EQ(heard(3), (std::vector<Bytes>{{0xC0, 12, 0}, {0xC1, 12, 0}, {0xC2, 12, 0}}));
     // Press E4 on the screen for a tick.
     const KlavierTyp* e = nullptr;
@@ -248,7 +248,7 @@ class WithoutJack : public ExerciseTest {
         ExerciseTest::SetUp();
     }
     void TearDown() override {
-        MIDI::Reset();
+        MIDI::SetzeStartwerte();
         MIDI::SetzeTreiber(nullptr);
         unsetenv("JACK_DEFAULT_SERVER");
         ExerciseTest::TearDown();
@@ -258,7 +258,7 @@ class WithoutJack : public ExerciseTest {
 TEST_F(WithoutJack, TheProgramRunsWithoutPortsAndSaysSo) {
     struct stat info;
     if (stat("/dev/snd/seq", &info) == 0) GTEST_SKIP() << "this machine has an ALSA sequencer";
-    MIDI::Reset();
+    MIDI::SetzeStartwerte();
     ::testing::internal::CaptureStdout();
     MIDI::StartUp();
     IniClass::Schreiben("", "MIDI", "SignalOut", "1");
@@ -290,7 +290,7 @@ class JackStartedLater : public ExerciseTest {
     }
     void TearDown() override {
         if (started) {
-            MIDI::Reset();
+            MIDI::SetzeStartwerte();
             ExerciseTest::TearDown();
         }
         MIDI::SetzeTreiber(nullptr);

@@ -18,7 +18,7 @@ class Ports : public FreshProgramTest {
     }
     void TearDown() override {
         said();
-        MIDI::Reset();
+        MIDI::SetzeStartwerte();
         MIDI::SetzeTreiber(nullptr);
         FreshProgramTest::TearDown();
     }
@@ -60,7 +60,7 @@ TEST_F(Ports, StartUpMakesEachClientOnceAndCountsItsPorts) {
 TEST_F(Ports, WithoutAMidiSystemTheProgramRunsWithoutPorts) {
     for (bool installed : {false, true}) {
         SCOPED_TRACE(installed ? "a system that cannot make clients" : "no system");
-        MIDI::Reset();
+        MIDI::SetzeStartwerte();
         if (installed) {
             system->fails = true;
             MIDI::SetzeTreiber(system);

@@ -23,7 +23,7 @@ class MidiRestart : public ExerciseTest {
         tick();  // the MIDI clients are tried once the first frame is shown
     }
     void TearDown() override {
-        MIDI::Reset();
+        MIDI::SetzeStartwerte();
         ExerciseTest::TearDown();
         MIDI::SetzeTreiber(nullptr);
     }
@@ -68,7 +68,7 @@ class LatePorts : public ExerciseTest {
         tick();
     }
     void TearDown() override {
-        MIDI::Reset();
+        MIDI::SetzeStartwerte();
         ExerciseTest::TearDown();
         MIDI::SetzeTreiber(nullptr);
     }

@@ -94,7 +94,7 @@ TEST_F(Pitches, ValuesThatAreNoPitchGiveNeutralAnswers) {
 }
 
 TEST(ChromaBeforeStartUp, AnswersWithoutATable) {
-    ChromaTyp::Reset();
+    ChromaTyp::SetzeStartwerte();
     EXPECT_EQ(ChromaTyp::Midi(22), 60);  // the table is empty: no semitones added
     EXPECT_EQ(ChromaTyp::Name(22), "");  // no octave mark without a name
 }

@@ -113,7 +113,7 @@ TEST_F(KeyScales, KeysWithoutARowClearTheTables) {
 TEST(ScaleTablesAtStart, AreEmpty) {
     HatVorzeichen.fill(1);
     IstAktivBeiTonart.fill(1);
-    ResetTonart();
+    SetzeStartwerteTonart();
     EXPECT_EQ(HatVorzeichen, Flags{});
     EXPECT_EQ(IstAktivBeiTonart, Flags{});
 }

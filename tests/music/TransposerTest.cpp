@@ -148,7 +148,7 @@ TEST_F(Transposing, TablesHoldSpellingIndicesAndAmountSixStaysEmpty) {
 
 TEST(TransposerState, StartsAtNoChoiceAndWithoutTables) {
     Transposer::Transpose = 9;
-    Transposer::Reset();
+    Transposer::SetzeStartwerte();
     EXPECT_EQ(Transposer::Transpose, 0);
     for (const auto& table : Transposer::Tonart) EXPECT_EQ(table, nullptr);
     ::testing::internal::CaptureStdout();

@@ -56,13 +56,13 @@ TEST_F(ExaminationToTeacher, APassedExaminationAppearsOnTheTeachersDashboard) {
     menu(MDI::MENU_SINGLE);
     menu(MDI::MENU_COMPETITION);
     ticksFor(6500);
-    ASSERT_EQ(Spiel::AktGrade, 3);
+    ASSERT_EQ(Spiel::AktGrade, Spiel::Pruefung);
     for (int i = 0; i < 2; ++i) {
         Note* note = waitForNote();
         ASSERT_NE(note, nullptr);
         SpielFenster::EmpfangeNote(note->EchtMidi, 2);
     }
-    for (int i = 0; i < 200 && Spiel::SpielMode != 0; ++i) tick();
+    for (int i = 0; i < 200 && Spiel::SpielMode != Spiel::KeinSpiel; ++i) tick();
     ASSERT_GE(Bewertung, 100);
 
     std::string page =

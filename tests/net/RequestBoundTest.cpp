@@ -125,12 +125,12 @@ TEST_F(RequestBound, AnExaminationThatCannotReportShowsTheHandCodeWithinTheBound
         SpielFenster::EmpfangeNote(note->EchtMidi, 2);
     }
     double longest = 0;
-    for (int i = 0; i < 200 && Spiel::SpielMode != 0; ++i) {
+    for (int i = 0; i < 200 && Spiel::SpielMode != Spiel::KeinSpiel; ++i) {
         Clock::time_point start = Clock::now();
         tick();
         longest = std::max(longest, secondsSince(start));
     }
-    ASSERT_EQ(Spiel::SpielMode, 0);
+    ASSERT_EQ(Spiel::SpielMode, Spiel::KeinSpiel);
     std::cout << "the tick that reported to a silent server took " << longest << " s" << std::endl;
     EXPECT_LT(longest, 2.1);
     EXPECT_GE(longest, 1.9) << "the report waited for its reply until the bound";

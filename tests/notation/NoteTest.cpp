@@ -6,6 +6,8 @@
 
 namespace {
 
+using S = Spiel;
+
 class NoteTest : public NotationTest {};
 
 // Adds one note per entry to the staff, each at its bar position, and gives back the
@@ -347,13 +349,13 @@ TEST_F(NoteTest, AGrandStaffShowsARestInTheOtherStaff) {
         float y;
     };
     const std::vector<Case> cases = {
-        {28, 2, 0, 2, false, 3, 12, 241},  // treble note: rest in the bass staff
-        {134, 2, 0, 2, false, 3, 12, 41},  // bass note: rest in the treble staff
-        {28, 4, 0, 3, false, 3, 14, 241}, {28, 8, 0, 2, false, 3, 13, 241},
-        {28, 1, 0, 2, false, 3, 12, 241}, {28, 1, 1, 2, false, 3, 15, 241},
-        {28, 2, 0, 1, false, 3, -1, 0},  // learn and see
-        {28, 2, 0, 2, true, 3, -1, 0},   // two-handed lesson
-        {28, 2, 0, 2, false, 1, -1, 0},  // one staff
+        {28, 2, 0, S::Ueben, false, 3, 12, 241},  // treble note: rest in the bass staff
+        {134, 2, 0, S::Ueben, false, 3, 12, 41},  // bass note: rest in the treble staff
+        {28, 4, 0, S::Pruefung, false, 3, 14, 241}, {28, 8, 0, S::Ueben, false, 3, 13, 241},
+        {28, 1, 0, S::Ueben, false, 3, 12, 241},    {28, 1, 1, S::Ueben, false, 3, 15, 241},
+        {28, 2, 0, S::Lernen, false, 3, -1, 0},  // learn and see
+        {28, 2, 0, S::Ueben, true, 3, -1, 0},    // two-handed lesson
+        {28, 2, 0, S::Ueben, false, 1, -1, 0},   // one staff
     };
     for (const Case& c : cases) {
         Spiel::AktGrade = c.grade;
@@ -377,6 +379,28 @@ TEST_F(NoteTest, AGrandStaffShowsARestInTheOtherStaff) {
         EXPECT_FLOAT_EQ(images[1].state.alpha, 0.5f);
         EXPECT_FLOAT_EQ(canvas.state().alpha, 1.0f);
     }
+}
+
+TEST_F(NoteTest, DrawingANoteLeavesTheCallersDrawingStateAsItWas) {
+    Spiel::AktGrade = S::Ueben;
+    auto note = std::make_shared<Note>();
+    note->CreateMe(trebleNatural(5), 1, 100, {}, 1);  // ledger lines and a beam
+    note->ErrorCheck = 1;                             // the red mark
+    note->Aktiv = 0;
+    RecordingCanvas canvas;
+    canvas.setColour(90, 80, 70);
+    canvas.setAlpha(0.6f);
+    canvas.setBlend(Blend::Light);
+    canvas.setScale(1.5f, 1.5f);
+    const DrawState before = canvas.state();
+    note->DrawOne(canvas, 1.5f, 200, 3);
+    ASSERT_FALSE(callsOf(canvas, DrawCall::Oval).empty());
+    EXPECT_EQ(callsOf(canvas, DrawCall::Oval)[0].state.colour, (Colour{230, 40, 40}));
+    auto images = callsOf(canvas, DrawCall::Image, "Noten.png");
+    ASSERT_FALSE(images.empty());
+    EXPECT_EQ(images.front().state.colour, (Colour{1, 1, 1})) << "the mark's colour ends with it";
+    EXPECT_FLOAT_EQ(images.front().state.alpha, 0.45f);
+    EXPECT_EQ(canvas.state(), before);
 }
 
 TEST_F(NoteTest, ARestIsDrawnInItsOwnStaffOnly) {

@@ -7,6 +7,8 @@
 
 namespace {
 
+using S = Spiel;
+
 class NotenFensterTest : public NotationTest {};
 
 struct Placed {
@@ -112,12 +114,12 @@ TEST_F(NotenFensterTest, WindowShapeFollowsStavesScaleAndMethod) {
         float scale;
         int hoehe, notenY, echtB;
     };
-    for (Case c : std::vector<Case>{{1, 0, 0, 1.0f, 300, 40, 810},
-                                    {2, 2, 0, 1.0f, 300, -160, 850},
-                                    {3, 11, 0, 1.0f, 460, 15, 910},
-                                    {3, 11, 0, 1.5f, 690, 15, 1005},
-                                    {1, 0, 4, 1.0f, 440, 40, 810},
-                                    {3, 0, 4, 1.0f, 600, 15, 810}}) {
+    for (Case c : std::vector<Case>{{1, 0, S::KeinSpiel, 1.0f, 300, 40, 810},
+                                    {2, 2, S::KeinSpiel, 1.0f, 300, -160, 850},
+                                    {3, 11, S::KeinSpiel, 1.0f, 460, 15, 910},
+                                    {3, 11, S::KeinSpiel, 1.5f, 690, 15, 1005},
+                                    {1, 0, S::Woerter, 1.0f, 440, 40, 810},
+                                    {3, 0, S::Woerter, 1.0f, 600, 15, 810}}) {
         Spiel::SpielMode = c.mode;
         auto staff = NotenFenster::CreateIt(10, 20, 700, 70, c.scale, c.systeme, c.tonart);
         EXPECT_EQ(staff->FensterH, c.hoehe);
@@ -147,10 +149,10 @@ TEST_F(NotenFensterTest, ChangingTheWindowKeepsItsPlaceWhenXIsNotAbove0) {
 }
 
 TEST_F(NotenFensterTest, TheWritePositionStartsPerStepAndAdvancesByLength) {
-    Spiel::AktGrade = 1;
+    Spiel::AktGrade = Spiel::Lernen;
     auto learn = NotenFenster::CreateIt(10, 10, 950, 70, 1.0f, 1, 0);
     EXPECT_FLOAT_EQ(learn->SchreibX, 900);
-    Spiel::AktGrade = 2;
+    Spiel::AktGrade = Spiel::Ueben;
     learn->ResetSchreibX();
     EXPECT_FLOAT_EQ(learn->SchreibX, 30);
 
@@ -302,8 +304,8 @@ TEST_F(NotenFensterTest, SpreadingShareTheWidthPerStaff) {
 }
 
 TEST_F(NotenFensterTest, AnEmptyWindowDrawsPaperStavesClefsAndSignature) {
-    Spiel::AktGrade = 2;
-    Spiel::SpielMode = 2;
+    Spiel::AktGrade = Spiel::Ueben;
+    Spiel::SpielMode = Spiel::LaufendeNoten;
     auto staff = NotenFenster::CreateIt(10, 10, 700, 70, 1.0f, 3, 2);
     RecordingCanvas canvas;
     staff->Draw(canvas);
@@ -343,6 +345,27 @@ TEST_F(NotenFensterTest, AnEmptyWindowDrawsPaperStavesClefsAndSignature) {
         EXPECT_TRUE(cellsOf(canvas, cell).empty());
     EXPECT_EQ(canvas.state().clip, ClipRect{});
     EXPECT_FLOAT_EQ(canvas.state().originX, 0);
+}
+
+TEST_F(NotenFensterTest, DrawingLeavesTheCallersDrawingStateAsItWas) {
+    auto staff = mainStaff(3, 2, 1.5f);
+    for (int pos : {0, 2, 4, 6}) {
+        NotenFenster::VorTaktpos = pos;
+        staff->AddChromaNote(pos == 4 ? 1 : 28, 2, 1, 0);  // one note on ledger lines
+    }
+    RecordingCanvas canvas;
+    canvas.setColour(12, 34, 56);
+    canvas.setAlpha(0.3f);
+    canvas.setBlend(Blend::Light);
+    canvas.setScale(0.5f, 2.0f);
+    canvas.setOrigin(7, 9);
+    canvas.setClip(1, 2, 300, 400);
+    const DrawState before = canvas.state();
+    staff->Draw(canvas);
+    ASSERT_GT(callsOf(canvas, DrawCall::Image, "Noten.png").size(), 4u);
+    EXPECT_EQ(canvas.state(), before);
+    canvas.rect(0, 0, 1, 1);
+    EXPECT_EQ(canvas.calls.back().state, before) << "what is drawn next is drawn as before";
 }
 
 TEST_F(NotenFensterTest, AGrandStaffIsJoinedByABar) {
@@ -396,11 +419,11 @@ TEST_F(NotenFensterTest, TheGreenColumnMarksTheNoteToAnswer) {
         float x, width;
     };
     // Window at x 10, width 700, spacing 70, scale 1, C major: note origin at 120.
-    for (Case c : std::vector<Case>{{1, 2, 300, 690, 130},
-                                    {2, 2, 60, 120 + 30, 90},
-                                    {2, 2, 300, 120 + 50, 90},
-                                    {3, 1, 300, 90, 100},
-                                    {2, 4, 300, 90, 100}}) {
+    for (Case c : std::vector<Case>{{S::Lernen, S::LaufendeNoten, 300, 690, 130},
+                                    {S::Ueben, S::LaufendeNoten, 60, 120 + 30, 90},
+                                    {S::Ueben, S::LaufendeNoten, 300, 120 + 50, 90},
+                                    {S::Pruefung, S::EinzelNoten, 300, 90, 100},
+                                    {S::Ueben, S::Woerter, 300, 90, 100}}) {
         Spiel::AktGrade = c.grade;
         Spiel::SpielMode = c.mode;
         auto staff = NotenFenster::CreateIt(10, 10, 700, 70, 1.0f, 1, 0);
@@ -422,7 +445,7 @@ TEST_F(NotenFensterTest, TheGreenColumnMarksTheNoteToAnswer) {
 }
 
 TEST_F(NotenFensterTest, TextsStandAtTheirPlaces) {
-    Spiel::AktGrade = 1;
+    Spiel::AktGrade = Spiel::Lernen;
     auto staff = NotenFenster::CreateIt(10, 10, 950, 70, 1.0f, 3, 0);
     NotenFenster::HeadLine = "Lernen";
     NotenFenster::NameLine = "Du spielst";
@@ -449,7 +472,7 @@ TEST_F(NotenFensterTest, TextsStandAtTheirPlaces) {
 }
 
 TEST_F(NotenFensterTest, TheWordExerciseShowsTheAskedWord) {
-    Spiel::SpielMode = 4;
+    Spiel::SpielMode = Spiel::Woerter;
     auto staff = NotenFenster::CreateIt(10, 10, 700, 90, 1.0f, 1, 0);
     EXPECT_EQ(staff->FensterH, 300 + NotenFenster::WORT_ZEILE);
     RecordingCanvas before;
@@ -483,7 +506,7 @@ TEST_F(NotenFensterTest, TheWordExerciseShowsTheAskedWord) {
 }
 
 TEST_F(NotenFensterTest, EveryTypedLetterIsShownAndAWrongAnswerTurnsRed) {
-    Spiel::SpielMode = 4;
+    Spiel::SpielMode = Spiel::Woerter;
     auto staff = NotenFenster::CreateIt(10, 10, 700, 90, 1.0f, 1, 0);
     // Fisch with FIS, C, H: three parts, five places; seven letters typed.
     NotenFenster::FrageWort = [] {
@@ -503,7 +526,7 @@ TEST_F(NotenFensterTest, EveryTypedLetterIsShownAndAWrongAnswerTurnsRed) {
 }
 
 TEST_F(NotenFensterTest, ALongWordNarrowsItsPlacesToStayOnThePaper) {
-    Spiel::SpielMode = 4;
+    Spiel::SpielMode = Spiel::Woerter;
     auto staff = NotenFenster::CreateIt(10, 10, 700, 90, 1.0f, 1, 0);
     NotenFenster::FrageWort = [] {
         FrageWortBild bild;

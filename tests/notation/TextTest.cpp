@@ -322,7 +322,7 @@ TEST_F(TextTest, TheThreeCountersStandAlongTheTopRight) {
 TEST_F(TextTest, CountersWithoutFontsDrawOnlyTheirFrames) {
     Digital.reset();
     DatenPfad = "nowhere//";  // the caption font cannot load either
-    DigitalAnzeige::Reset();
+    DigitalAnzeige::SetzeStartwerte();
     RecordingCanvas frame;
     DrawPunkte(frame, 1, 2, 3, {"a", "b", "c"});
     EXPECT_TRUE(callsOf(frame, DrawCall::Text).empty());

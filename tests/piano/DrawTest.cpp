@@ -16,7 +16,7 @@ class Drawing : public PianoTest {
         PianoTest::SetUp();
         lesson("25|28|31|34|37");
         menu(MDI::MENU_FLOATING);
-        ASSERT_EQ(Spiel::AktivInstrument, 1);
+        ASSERT_EQ(Spiel::AktivInstrument, Spiel::Klavier);
     }
     std::vector<DrawCall> draw() {
         RecordingCanvas recording;

@@ -42,8 +42,8 @@ TEST_F(PianoTest, InTheExaminationEveryKeySoundsAndIsAnswered) {
     menu(MDI::MENU_FLOATING);
     menu(MDI::MENU_COMPETITION);
     ticksFor(6500);
-    ASSERT_EQ(Spiel::AktGrade, 3);
-    ASSERT_EQ(Spiel::AktivInstrument, 1);
+    ASSERT_EQ(Spiel::AktGrade, Spiel::Pruefung);
+    ASSERT_EQ(Spiel::AktivInstrument, Spiel::Klavier);
     ASSERT_NE(waitForNote(), nullptr);
     const int lives = Spiel::SpielerFalsch;
     click(61);  // C#4: not in the lesson, and not what is asked
@@ -81,7 +81,7 @@ TEST_F(PianoTest, SlidingWithTheButtonHeldAnswersEachNewlyEnteredKeyOnce) {
     // Learn and see writes every answered note of the lesson onto the staff.
     lesson("22|25|28|31|34");
     menu(MDI::MENU_LEARN);
-    ASSERT_EQ(Spiel::AktivInstrument, 1);
+    ASSERT_EQ(Spiel::AktivInstrument, Spiel::Klavier);
     const size_t before = SpielFenster::Haupt->Liste.size();
     mouseTo(pointOn(60));
     down();
@@ -125,7 +125,7 @@ TEST_F(PianoTest, LeavingTheKeysReleasesTheKeyAndComingBackPressesItAgain) {
 TEST_F(PianoTest, NothingHappensUnlessThePianoIsTheInstrument) {
     lesson("22|25|28|31|34");
     menu(MDI::MENU_SINGLE);  // single notes use the note-name buttons
-    ASSERT_EQ(Spiel::AktivInstrument, 5);
+    ASSERT_EQ(Spiel::AktivInstrument, Spiel::Tastenfeld);
     mouseTo(pointOn(60));
     down();
     tick();
@@ -192,7 +192,7 @@ TEST_F(PianoTest, TheGrabBandDragsTheKeyboardInsideTheWindow) {
     mouseTo({500, KlavierTyp::TastaturY + 20});
     down();
     tick();
-    EXPECT_EQ(Maus::DragWer, 1);
+    EXPECT_EQ(Maus::DragWer, Maus::Klavier);
     EXPECT_EQ(KlavierTyp::TastaturX, 200);  // the first step only takes the drag
     mouseTo({550, KlavierTyp::TastaturY + 20 - 30});
     tick();
@@ -213,14 +213,14 @@ TEST_F(PianoTest, TheGrabBandDragsTheKeyboardInsideTheWindow) {
     EXPECT_EQ(KlavierTyp::TastaturX, ORIGIN_X);
     EXPECT_EQ(KlavierTyp::TastaturY, ORIGIN_Y);
     up();
-    EXPECT_EQ(Maus::DragWer, 0);
+    EXPECT_EQ(Maus::DragWer, Maus::Keiner);
     tick();
     EXPECT_EQ(Spiel::SpielerRichtig + Spiel::SpielerFalsch, 0);
 }
 
 TEST_F(PianoTest, AnotherPartsDragLeavesThePianoAlone) {
     ask("22|25|28|31|34", {D4});
-    Maus::DragWer = 6;  // the staff window is being dragged
+    Maus::DragWer = Maus::Notenblatt;  // the staff window is being dragged
     mouseTo(pointOn(62));
     down();
     tick();

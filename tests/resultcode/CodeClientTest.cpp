@@ -74,7 +74,7 @@ class CodeClient : public FreshProgramTest {
   protected:
     void SetUp() override {
         FreshProgramTest::SetUp();
-        Geheim::Reset();
+        Geheim::SetzeStartwerte();
         SprachLoader(0, "english");
         SprachLoader(1, "deutsch");
         AktSprache = 1;
@@ -84,7 +84,7 @@ class CodeClient : public FreshProgramTest {
     }
     void TearDown() override {
         NetPlatform::install(nullptr);
-        Geheim::Reset();
+        Geheim::SetzeStartwerte();
         FreshProgramTest::TearDown();
     }
     void replyWith(const std::string& body, const std::string& head = "HTTP/1.0 200 OK\r\n") {

@@ -21,7 +21,7 @@ class ResultCode : public FreshProgramTest {
   protected:
     void SetUp() override {
         FreshProgramTest::SetUp();
-        Geheim::Reset();
+        Geheim::SetzeStartwerte();
         SprachLoader(0, "english");
         SprachLoader(1, "deutsch");
         AktSprache = 1;
@@ -35,7 +35,7 @@ class ResultCode : public FreshProgramTest {
     }
     void TearDown() override {
         Runtime::random = &defaultDice;
-        Geheim::Reset();
+        Geheim::SetzeStartwerte();
         FreshProgramTest::TearDown();
     }
     CalendarDay today{5, 3, 2026};
@@ -299,7 +299,7 @@ TEST_F(ResultCode, CryptCodeReportsFirstAndShowsTheCodeOnlyWhenThatFailed) {
     EXPECT_EQ(sent[1], sent[0]);
 
     // Until the network client is built, nothing goes out and the code is shown.
-    Geheim::Reset();
+    Geheim::SetzeStartwerte();
     Geheim::today = [this] { return today; };
     EXPECT_EQ(SendeProtokoll(CodeServerName, CodeServerPfad, "x"), 0);
     EXPECT_EQ(ungrouped(Geheim::CryptCode("Anna", "A", 3, 47, 127, 1, 2, 1)).size(), 14u);

@@ -40,7 +40,7 @@ TEST_F(Midi, ReceiveTakesOneMessagePerCallAndRecordsItsBytes) {
     }
     MIDI::Receive();  // nothing waits
     EXPECT_EQ(MIDI::InMessages.size(), 4u);
-    MIDI::Reset();
+    MIDI::SetzeStartwerte();
     EXPECT_TRUE(MIDI::InMessages.empty());
     MIDI::SetzeEingang(nullptr);
 }

@@ -64,7 +64,7 @@ TEST_F(SampleLoading, ResetEmptiesTheBankAndTheList) {
     SoundTyp::AddSound(int(clock.now) + 10, 60, 1, 80, 0);
     SoundTyp::AudioViaMidi = 1;
     SoundTyp::MidiOutKanal = 4;
-    SoundTyp::Reset();
+    SoundTyp::SetzeStartwerte();
     EXPECT_TRUE(SoundTyp::SoundListe.empty());
     EXPECT_EQ(SoundTyp::SoundNrOffset, 0);
     EXPECT_EQ(SoundTyp::AnzahlSounds, 0);

@@ -38,7 +38,7 @@ void SoundTest::SetUp() {
 }
 
 void SoundTest::TearDown() {
-    SoundTyp::Reset();
+    SoundTyp::SetzeStartwerte();
     AudioPlatform::install(nullptr);
     MIDI::SetzeAusgang(nullptr);
     Runtime::clock = previousClock_;

@@ -23,8 +23,6 @@ void FreshProgramTest::SetUp() {
     setenv("XDG_DATA_HOME", (root + "/data").c_str(), 1);
     setenv("XDG_DOCUMENTS_DIR", (root + "/documents").c_str(), 1);
     Programm::SetzeStartwerte();
-    IniClass::Reset();
-    ResetDaten();
     ZipArchive::unregisterAll();
     RegistriereDatenArchiv();
     DatenPfad = "ZIP::Incbin::DATEN.ZIP//";

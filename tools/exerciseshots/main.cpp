@@ -241,7 +241,7 @@ void manualPictures(const std::string& folder) {
             ticks(400);
         }
         saveForManual(folder, "Anleitung-Pruefung" + suffix);
-        for (int i = 0; i < 400 && Spiel::SpielMode != 0; ++i) {
+        for (int i = 0; i < 400 && Spiel::SpielMode != Spiel::KeinSpiel; ++i) {
             answer(true);
             ticks(200);
         }
@@ -262,7 +262,7 @@ void codePictures(const std::string& folder, const std::string& server) {
     menu(MDI::MENU_SINGLE);
     menu(MDI::MENU_COMPETITION);
     ticks(6500);
-    for (int i = 0; i < 400 && Spiel::SpielMode != 0; ++i) {
+    for (int i = 0; i < 400 && Spiel::SpielMode != Spiel::KeinSpiel; ++i) {
         answer(true);
         ticks(200);
     }
@@ -478,7 +478,7 @@ int main(int argc, char** argv) {
     // The result pages, passed and failed, in both languages.
     // Every answer right, or every note first missed (a note takes one life at most).
     auto finish = [](bool right) {
-        for (int i = 0; i < 400 && Spiel::SpielMode != 0; ++i) {
+        for (int i = 0; i < 400 && Spiel::SpielMode != Spiel::KeinSpiel; ++i) {
             if (!right) {
                 answer(false);
                 ticks(100);

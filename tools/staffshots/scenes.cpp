@@ -93,7 +93,7 @@ void writeTwoHandBar(NotenFenster& staff, const Bar& upper, const Bar& lower) {
 
 void practice(int spielMode) {
     Spiel::SpielMode = spielMode;
-    Spiel::AktGrade = 2;
+    Spiel::AktGrade = Spiel::Ueben;
     Note::ZweiHandLektion = nullptr;
     Note::Vornote.reset();
     NotenFenster::FrageWort = nullptr;
@@ -213,7 +213,7 @@ void singleNote(Canvas& canvas) {
 
 void learnAndSee(Canvas& canvas) {
     practice(2);
-    Spiel::AktGrade = 1;
+    Spiel::AktGrade = Spiel::Lernen;
     auto staff = staffWindow(10, 10, 950, 70, 1.0f, 1, 7);
     NotenFenster::HeadLine = "Learn and see";
     for (int step = 0; step < 8; ++step) {
