@@ -234,7 +234,7 @@ void KlavierTyp::Draw(Canvas& canvas) {
     const float s = Scale;
     auto x = [s](float a) { return TastaturX + a * s; };
     auto y = [s](float b) { return TastaturY + b * s; };
-    const Blend blendVorher = canvas.state().blend;
+    const DrawStateGuard guard(canvas);
 
     // The shadow, in three pieces.
     canvas.setAlpha(1.0f);
@@ -306,9 +306,6 @@ void KlavierTyp::Draw(Canvas& canvas) {
         canvas.rect(x(WHITE_W * MiddleC + WHITE_LEFT + MIDDLE_C_DOT_IN_KEY),
                     y(keyY(MIDDLE_C_DOT_TOP)), MIDDLE_C_DOT_SIZE, MIDDLE_C_DOT_SIZE);
     }
-    canvas.setColour(255, 255, 255);
-    canvas.setScale(1.0f, 1.0f);
-    canvas.setBlend(blendVorher);
 }
 
 void KlavierTyp::DrawOne(Canvas& canvas) const {

@@ -241,7 +241,7 @@ void TastenFeldTyp::Show(Canvas& canvas) {
     ensureButtons();
     if (Button[0].Name.empty()) SwitchNames();
     const float s = Scale;
-    const Blend blend = canvas.state().blend;
+    const DrawStateGuard guard(canvas);
     canvas.setOrigin(static_cast<float>(X), static_cast<float>(Y));
     canvas.setScale(s, s);
     canvas.setColour(255, 255, 255);
@@ -269,11 +269,6 @@ void TastenFeldTyp::Show(Canvas& canvas) {
     }
 
     if (Spiel::AktGrade == Spiel::Lernen) drawOctaveSelector(canvas, s);
-
-    canvas.setAlpha(1.0f);
-    canvas.setOrigin(0, 0);
-    canvas.setScale(1.0f, 1.0f);
-    canvas.setBlend(blend);
 }
 
 void TastenFeldTyp::Check() {
