@@ -106,18 +106,6 @@ std::string Ersatz(const std::string& name) {
     return "!PARSER-ERROR!" + name + "!";
 }
 
-std::string Sprachendung() {
-    switch (AktSprache) {
-        case 0:
-            return ".en";
-        case 1:
-            return ".de";
-        case 2:
-            return ".cz";
-        default:
-            return "";
-    }
-}
 }  // namespace
 
 std::string (*ErgebnisCode::CryptCode)(const std::string&, const std::string&, int, int, int, int,
@@ -197,7 +185,7 @@ void MerkePruefung() {
 }
 
 void HtmlAusBewertung() {
-    auto vorlage = Files::readText(DatenPfad + "Bewertung.vorl" + Sprachendung());
+    auto vorlage = Files::readText(DatenPfad + "Bewertung.vorl" + SprachSuffix(AktSprache));
     if (!vorlage) std::cout << "result: no template for language " << AktSprache << std::endl;
     std::string seite;
     for (const std::string& zeile : Files::lines(vorlage.value_or("")))

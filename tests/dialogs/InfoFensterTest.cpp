@@ -17,18 +17,6 @@ using I = InfoFenster;
 
 class InformationWindow : public ExerciseTest {
   protected:
-    void startExamination(const LessonSpec& lesson) {
-        useLesson(lesson);
-        menu(MDI::MENU_SINGLE);
-        menu(MDI::MENU_COMPETITION);
-        ticksFor(6500);
-        ASSERT_EQ(Spiel::AktGrade, Spiel::Pruefung);
-    }
-    void answer(bool right) {
-        Note* note = waitForNote();
-        ASSERT_NE(note, nullptr);
-        SpielFenster::EmpfangeNote(note->EchtMidi + (right ? 0 : 1), 2);
-    }
     // Ticks until the examination has ended, then keeps the chord that was scheduled.
     void tickUntilTheEnd() {
         SoundTyp::SoundListe.clear();

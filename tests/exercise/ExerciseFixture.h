@@ -82,6 +82,20 @@ class ExerciseTest : public FreshProgramTest {
         for (int i = 0; i < 20 && !asked(); ++i) tick();
         return asked();
     }
+    // An examination of the lesson in single notes, past its six-second countdown.
+    void startExamination(const LessonSpec& lesson) {
+        useLesson(lesson);
+        menu(MDI::MENU_SINGLE);
+        menu(MDI::MENU_COMPETITION);
+        ticksFor(6500);
+        ASSERT_EQ(Spiel::AktGrade, Spiel::Pruefung);
+    }
+    // Answers the asked note on the MIDI keyboard: its pitch, or a semitone above it.
+    void answer(bool right) {
+        Note* note = waitForNote();
+        ASSERT_NE(note, nullptr);
+        SpielFenster::EmpfangeNote(note->EchtMidi + (right ? 0 : 1), 2);
+    }
 
     bool asksForName = false;  // whether start-up's name entry opens over the first frame
     HeadlessGui gui;

@@ -56,16 +56,9 @@ class CodeServerRoad : public ExerciseTest {
     }
     // A passed examination of two questions, to its result page.
     void passAnExamination() {
-        useLesson({"22", 1, 0, 60, 2, 3});
-        menu(MDI::MENU_SINGLE);
-        menu(MDI::MENU_COMPETITION);
-        ticksFor(6500);
-        ASSERT_EQ(Spiel::AktGrade, Spiel::Pruefung);
-        for (int i = 0; i < 2; ++i) {
-            Note* note = waitForNote();
-            ASSERT_NE(note, nullptr);
-            SpielFenster::EmpfangeNote(note->EchtMidi, 2);
-        }
+        startExamination({"22", 1, 0, 60, 2, 3});
+        answer(true);
+        answer(true);
         for (int i = 0; i < 200 && Spiel::SpielMode != Spiel::KeinSpiel; ++i) tick();
         ASSERT_EQ(Spiel::SpielMode, Spiel::KeinSpiel);
         ASSERT_GE(Bewertung, 100);

@@ -115,15 +115,9 @@ TEST_F(RequestBound, AnExaminationThatCannotReportShowsTheHandCodeWithinTheBound
     SilentServer silent;
     IniClass::Schreiben("", "Allgemein", "CodeServer",
                         "127.0.0.1:" + std::to_string(silent.port()));
-    useLesson({"22", 1, 0, 60, 2, 3});
-    menu(MDI::MENU_SINGLE);
-    menu(MDI::MENU_COMPETITION);
-    ticksFor(6500);
-    for (int i = 0; i < 2; ++i) {
-        Note* note = waitForNote();
-        ASSERT_NE(note, nullptr);
-        SpielFenster::EmpfangeNote(note->EchtMidi, 2);
-    }
+    startExamination({"22", 1, 0, 60, 2, 3});
+    answer(true);
+    answer(true);
     double longest = 0;
     for (int i = 0; i < 200 && Spiel::SpielMode != Spiel::KeinSpiel; ++i) {
         Clock::time_point start = Clock::now();
