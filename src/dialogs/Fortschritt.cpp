@@ -211,6 +211,16 @@ bool zeichneNoten(const std::vector<NotenStand>& noten, const std::string& datei
 constexpr int kChartBreite = 600 * kGross, kChartHoehe = 230 * kGross;
 constexpr float kLinks = 110, kRechts = kChartBreite - 110, kOben = 40, kUnten = kChartHoehe - 80;
 
+// The next point of a line chart: a 5 px wide segment from the point before it (none
+// while vorX is negative), then its dot; the point becomes the one before the next.
+void linienPunkt(PixelCanvas& c, float& vorX, float& vorY, float x, float y, float radius) {
+    if (vorX >= 0)
+        for (int d = -2; d <= 2; ++d) c.line(vorX, vorY + d, x, y + d);
+    c.oval(x - radius, y - radius, 2 * radius, 2 * radius);
+    vorX = x;
+    vorY = y;
+}
+
 void achsen(PixelCanvas& c) {
     c.setAlpha(1);
     c.setColour(225, 225, 225);
@@ -253,14 +263,9 @@ bool zeichneWochen(const std::vector<WochenStand>& wochen, int64_t jetzt,
                          x + schritt / 2, kUnten + 14, 22, {90, 90, 90}, true);
         if (w.MedianMs > 0) {
             const float y = kUnten - (kUnten - kOben) * w.MedianMs / (sekundenOben * 1000.0f);
-            const float mx = x + schritt / 2;
             c.setColour(30, 70, 170);
             c.setAlpha(1);
-            if (vorX >= 0)
-                for (int d = -2; d <= 2; ++d) c.line(vorX, vorY + d, mx, y + d);
-            c.oval(mx - 9, y - 9, 18, 18);
-            vorX = mx;
-            vorY = y;
+            linienPunkt(c, vorX, vorY, x + schritt / 2, y, 9);
         }
     }
     schreibeText(c, L("Bars show the right answers") + "   ", kLinks, 2, 24, {60, 60, 60});
@@ -305,11 +310,7 @@ bool zeichnePruefungen(const std::map<std::string, std::vector<PruefungsEintrag>
             const float y = kUnten - (kUnten - kOben) * p.Bewertung / static_cast<float>(oben);
             c.setColour(f.r, f.g, f.b);
             c.setAlpha(1);
-            if (vorX >= 0)
-                for (int d = -2; d <= 2; ++d) c.line(vorX, vorY + d, x, y + d);
-            c.oval(x - 10, y - 10, 20, 20);
-            vorX = x;
-            vorY = y;
+            linienPunkt(c, vorX, vorY, x, y, 10);
         }
         const std::string name = namen[farbe - 1];
         c.setColour(f.r, f.g, f.b);
