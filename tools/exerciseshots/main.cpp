@@ -1,7 +1,6 @@
 // Renders frames of real exercises into PNG files: the program runs off screen with a
 // hand-driven clock; menus and answers are given as the event loop would give them.
 
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
@@ -11,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "../shots/DataFolder.h"
 #include "../shots/WindowShots.h"
 #include "app/MDI.h"
 #include "app/Programm.h"
@@ -371,11 +371,7 @@ int main(int argc, char** argv) {
     std::string folder = argc > 1 ? argv[1] : ".";
     std::filesystem::create_directories(folder);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    // A folder of this run alone: another run at the same time must not wipe it.
-    auto data = std::filesystem::temp_directory_path() /
-                ("lesmora-exerciseshots-" + std::to_string(getpid()));
-    std::filesystem::remove_all(data);
-    setenv("XDG_DATA_HOME", data.c_str(), 1);
+    const auto data = useFreshDataFolder("exerciseshots");
     auto gui = makeQtGui(argc, argv);
     Runtime::clock = &programClock;
     programClock.now = 50000;

@@ -3,13 +3,13 @@
 // a month of answers of a made-up learner who reads the middle of the treble staff well
 // and the ledger lines and the low bass poorly, and gets faster week by week.
 
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#include "../shots/DataFolder.h"
 #include "../shots/WindowShots.h"
 #include "app/MDI.h"
 #include "app/Programm.h"
@@ -117,10 +117,7 @@ int main(int argc, char** argv) {
     std::string folder = argc > 1 ? argv[1] : ".";
     std::filesystem::create_directories(folder);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    auto data = std::filesystem::temp_directory_path() /
-                ("lesmora-progressshots-" + std::to_string(getpid()));
-    std::filesystem::remove_all(data);
-    setenv("XDG_DATA_HOME", data.c_str(), 1);
+    const auto data = useFreshDataFolder("progressshots");
     auto gui = makeQtGui(argc, argv);
     Runtime::clock = &programClock;
     programClock.now = 50000;

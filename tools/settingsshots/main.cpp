@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "../shots/DataFolder.h"
 #include "app/MDI.h"
 #include "app/Programm.h"
 #include "dialogs/Parameter.h"
@@ -114,9 +115,7 @@ int main(int argc, char** argv) {
     std::string folder = argc > 1 ? argv[1] : ".";
     std::filesystem::create_directories(folder);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    auto data = std::filesystem::temp_directory_path() / "lesmora-settingsshots";
-    std::filesystem::remove_all(data);
-    setenv("XDG_DATA_HOME", data.c_str(), 1);
+    useFreshDataFolder("settingsshots");
     setenv("SDL_AUDIODRIVER", "dummy", 0);  // the drivers are listed; nothing is heard
     SdlAudioOutput::install();
     makeJackPorts();
