@@ -1,7 +1,6 @@
 // Renders frames of real exercises into PNG files: the program runs off screen with a
 // hand-driven clock; menus and answers are given as the event loop would give them.
 
-
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>

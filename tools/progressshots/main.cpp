@@ -3,7 +3,6 @@
 // a month of answers of a made-up learner who reads the middle of the treble staff well
 // and the ledger lines and the low bass poorly, and gets faster week by week.
 
-
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
